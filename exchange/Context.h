@@ -1,0 +1,29 @@
+#pragma once
+
+#include "exchange/SaveSnapshot.h"
+
+#include <QImage>
+
+#include <functional>
+
+namespace ui {
+class Window;
+}
+
+namespace exchange {
+
+// Places a picture on the system clipboard; false when nothing was placed.
+using ClipboardPlacer = std::function<bool(const QImage &)>;
+bool placeOnSystemClipboard(const QImage &picture);
+
+// What the exchange handlers reach; tests replace the clock, folder and clipboard.
+struct Context {
+    ui::Window *window = nullptr;
+    SaveEnvironment save;
+    ClipboardPlacer clipboard = placeOnSystemClipboard;
+    std::function<void()> refreshSizeLabels; // the editor's size-label rule
+
+    ui::Window &ui() const { return *window; }
+};
+
+} // namespace exchange

@@ -1,0 +1,7 @@
+#include "exchange/Handlers.h"
+
+namespace exchange {
+
+void fileDropped(Context &, const QString &) {}
+
+} // namespace exchange

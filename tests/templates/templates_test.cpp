@@ -1,0 +1,169 @@
+#include "TemplateTable.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace templates {
+// Readable parameter names in failure messages.
+void PrintTo(const TemplateEntry &entry, std::ostream *os)
+{
+    *os << entry.index << " " << entry.name << " " << entry.width << "x" << entry.height;
+}
+} // namespace templates
+
+namespace {
+
+using templates::kTemplateEntrys;
+using templates::TemplateEntry;
+
+struct JpegFrame {
+    int marker; // 0xC0 baseline, 0xC2 progressive, ...
+    int width;
+    int height;
+};
+
+// Walks the marker segments up to the first frame header, refusing anything truncated.
+std::optional<JpegFrame> readFrame(const QByteArray &data)
+{
+    const auto byte = [&](qsizetype i) { return static_cast<unsigned char>(data[i]); };
+    if (data.size() < 4 || byte(0) != 0xFF || byte(1) != 0xD8)
+        return std::nullopt;
+    qsizetype pos = 2;
+    while (pos + 4 <= data.size()) {
+        if (byte(pos) != 0xFF)
+            return std::nullopt;
+        const int marker = byte(pos + 1);
+        if (marker == 0xFF) {
+            ++pos;
+            continue;
+        }
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+            pos += 2;
+            continue;
+        }
+        const int length = (byte(pos + 2) << 8) | byte(pos + 3);
+        if (length < 2 || pos + 2 + length > data.size())
+            return std::nullopt;
+        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        if (frame) {
+            if (length < 8)
+                return std::nullopt;
+            return JpegFrame{marker, (byte(pos + 7) << 8) | byte(pos + 8), (byte(pos + 5) << 8) | byte(pos + 6)};
+        }
+        if (marker == 0xDA || marker == 0xD9)
+            return std::nullopt;
+        pos += 2 + length;
+    }
+    return std::nullopt;
+}
+
+QString fileName(int index)
+{
+    return QStringLiteral("%1.jpg").arg(index, 2, 10, QLatin1Char('0'));
+}
+
+QString assetDir()
+{
+    return QStringLiteral(ZANVO_SOURCE_DIR "/assets/templates");
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+class TemplateFile : public ::testing::TestWithParam<TemplateEntry> {};
+
+TEST_P(TemplateFile, HeaderGivesCatalogueSizeAndKind)
+{
+    const TemplateEntry entry = GetParam();
+    const QByteArray bytes = readAll(assetDir() + QLatin1Char('/') + fileName(entry.index));
+    ASSERT_FALSE(bytes.isEmpty()) << qPrintable(fileName(entry.index));
+    const auto frame = readFrame(bytes);
+    ASSERT_TRUE(frame.has_value());
+    EXPECT_EQ(frame->width, entry.width);
+    EXPECT_EQ(frame->height, entry.height);
+    EXPECT_EQ(frame->marker, entry.progressive ? 0xC2 : 0xC0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, TemplateFile, ::testing::ValuesIn(kTemplateEntrys),
+                         [](const ::testing::TestParamInfo<TemplateEntry> &param) {
+                             return "entry" + std::to_string(param.param.index);
+                         });
+
+TEST(TemplateTable, SizesTheTwoOddEntriesApartFromTheirDisplay)
+{
+    EXPECT_EQ(kTemplateEntrys[15].width, 266);
+    EXPECT_EQ(kTemplateEntrys[15].height, 266);
+    EXPECT_EQ(kTemplateEntrys[16].width, 264);
+    EXPECT_EQ(kTemplateEntrys[16].height, 265);
+}
+
+TEST(TemplateSet, HoldsExactlyTheCatalogueFilesWithFortyOneProgressive)
+{
+    QStringList expected;
+    for (const TemplateEntry &entry : kTemplateEntrys)
+        expected << fileName(entry.index);
+    const QStringList present = QDir(assetDir()).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name);
+    EXPECT_EQ(present, expected);
+
+    int progressive = 0, baseline = 0;
+    for (const QString &name : present) {
+        const auto frame = readFrame(readAll(assetDir() + QLatin1Char('/') + name));
+        ASSERT_TRUE(frame.has_value()) << qPrintable(name);
+        progressive += frame->marker == 0xC2 ? 1 : 0;
+        baseline += frame->marker == 0xC0 ? 1 : 0;
+    }
+    EXPECT_EQ(progressive, 41);
+    EXPECT_EQ(baseline, 12);
+}
+
+TEST(TemplateSet, IsWhatTheGeneratorDraws)
+{
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    QProcess generator;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    generator.setProcessEnvironment(env);
+    generator.start(QStringLiteral(ZANVO_TEMPLATE_GENERATOR), {out.path()});
+    ASSERT_TRUE(generator.waitForFinished(-1));
+    ASSERT_EQ(generator.exitStatus(), QProcess::NormalExit);
+    ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().constData();
+
+    for (const TemplateEntry &entry : kTemplateEntrys) {
+        const QString name = fileName(entry.index);
+        const QByteArray drawn = readAll(out.filePath(name));
+        ASSERT_FALSE(drawn.isEmpty()) << qPrintable(name);
+        EXPECT_TRUE(drawn == readAll(assetDir() + QLatin1Char('/') + name))
+            << qPrintable(name) << " differs from the generator's output; regenerate the set";
+    }
+}
+
+TEST(WindowIcon, IsFiftyByFortyEightWithTransparentCorners)
+{
+    const QImage icon(QStringLiteral(ZANVO_SOURCE_DIR "/assets/icon/zanvo.png"));
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.size(), QSize(50, 48));
+    ASSERT_TRUE(icon.hasAlphaChannel());
+    for (const QPoint corner : {QPoint(0, 0), QPoint(49, 0), QPoint(0, 47), QPoint(49, 47)})
+        EXPECT_EQ(qAlpha(icon.pixel(corner)), 0) << corner.x() << "," << corner.y();
+}
+
+} // namespace

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QMimeData;
+class QWidget;
+
+namespace ui {
+
+// Local file paths a drag carries, in the order it delivers them; empty for
+// drags of text, HTML or web links.
+QStringList droppedFiles(const QMimeData &data);
+
+// The got-file text: one path alone, several each followed by CR LF.
+QString gotFileText(const QStringList &paths);
+
+// The non-visual drop target: makes a window accept file drags and turns a drop into got-file.
+class DropTarget : public QObject {
+public:
+    explicit DropTarget(QObject *parent);
+
+    // Registers on the window and the controls inside it; a second registration is refused.
+    bool registerOn(QWidget *window);
+    void setGotFileSink(std::function<void(const QString &)> sink) { m_sink = std::move(sink); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *m_window = nullptr;
+    std::function<void(const QString &)> m_sink;
+};
+
+} // namespace ui
