@@ -204,6 +204,11 @@ int main(int argc, char **argv)
     }
 
     for (const Case &c : cases()) {
+        qsizetype bytes = 0;
+        for (const QByteArray &file : c.files)
+            bytes += file.size();
+        std::printf("%s: %lld files, %.2f MB\n", c.name.c_str(), static_cast<long long>(c.files.size()),
+                    double(bytes) / 1e6);
         for (const auto &[label, function] : {std::pair{"zanvo/", &zanvoDecoder}, std::pair{"floor/", &turboJpegFloor},
                                               std::pair{"qt/", &qtImageReader}}) {
             benchmark::RegisterBenchmark((label + c.name).c_str(), function, &c)

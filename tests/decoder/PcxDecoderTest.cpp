@@ -37,7 +37,7 @@ TEST_P(PcxFixture, RecognisedKindsMatchTheirPngOthersGiveNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Kde, PcxFixture,
+    Fixtures, PcxFixture,
     ::testing::Values(PcxCase{"indexed8", ui::PictureFormat::Pcx8}, PcxCase{"ccbug_463951", ui::PictureFormat::Pcx8},
                       PcxCase{"rgb", ui::PictureFormat::Pcx8}, PcxCase{"bw", ui::PictureFormat::Pcx8},
                       PcxCase{"rgb-gimp-2.8.10", ui::PictureFormat::Pcx8},

@@ -13,6 +13,7 @@
 #include "ui/TabControl.h"
 #include "ui/TransparentLabel.h"
 
+#include <QIcon>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -144,6 +145,9 @@ TEST_F(WindowTest, WindowIsFixedTitledAndBigEnough)
     EXPECT_FALSE(main.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(main.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_TRUE(main.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    const QList<QSize> iconSizes = main.windowIcon().availableSizes();
+    ASSERT_EQ(iconSizes.size(), 1);
+    EXPECT_EQ(iconSizes.first(), QSize(50, 48));
 }
 
 TEST(WindowPlacement, FrameIsCentredWithQuotientsTruncatedTowardZero)
