@@ -1,3 +1,5 @@
+#include "WiredEditorTest.h"
+
 #include "app/Editor.h"
 #include "app/EditorState.h"
 #include "ui/Buttons.h"
@@ -30,21 +32,7 @@ TEST(EditorState, CaptionFontStartsAtNinePointsSongtiAndIsReleasedOnce)
     EXPECT_EQ(app::captionFont(), nullptr);
 }
 
-class StartupTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ui::preparePlatform();
-        QString why;
-        ASSERT_TRUE(editor.load(&why)) << why.toStdString();
-        editor.open();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor.window().mainWidget()));
-    }
-
-    ui::FontSettings font = *app::newCaptionFont();
-    editor::DragState drag;
-    app::Editor editor{font, drag};
-};
+using StartupTest = WiredEditorTest;
 
 TEST_F(StartupTest, CreatedHandlerPutsTheStartValuesInPlace)
 {

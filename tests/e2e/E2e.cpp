@@ -30,7 +30,8 @@ EditorProcess::EditorProcess()
     m_process.start(QStringLiteral(ZANVO_BINARY), {});
     if (!m_process.waitForStarted(10000))
         return;
-    for (int i = 0; i < 200 && m_windowId.isEmpty(); ++i) {
+    // Generous: a loaded machine or a sanitizer build starts slowly.
+    for (int i = 0; i < 600 && m_windowId.isEmpty(); ++i) {
         const QString ids = run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
                                                              QStringLiteral("--name"), QStringLiteral("^ZanvoV4$")});
         m_windowId = ids.section(QLatin1Char('\n'), 0, 0);
