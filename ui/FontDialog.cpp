@@ -1,8 +1,17 @@
 #include "ui/FontDialog.h"
 
+#include "ui/ColourPicker.h"
 #include "ui/text/FontRules.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScreen>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <cmath>
@@ -19,17 +28,53 @@ void FontDialog::setChooser(FontChooser chooser)
 FontChooser FontDialog::standardChooser()
 {
     return [](const FontChoice &start, QWidget *owner) -> std::optional<FontChoice> {
-        bool ok = false;
-        const QFont font = QFontDialog::getFont(&ok, start.font, owner, QStringLiteral("字体"));
-        if (!ok)
+        // Qt's chooser offers no colour: it is embedded beside a colour row.
+        QDialog dialog(owner);
+        dialog.setWindowTitle(QStringLiteral("字体"));
+        auto *fonts = new QFontDialog(&dialog);
+        fonts->setWindowFlags(Qt::Widget);
+        fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+        QFont preset = start.font;
+        // The list holds installed families: a substituted face is shown as the face it maps to.
+        preset.setFamily(QFontInfo(preset).family());
+        if (preset.pixelSize() > 0) {
+            const int dpi = owner ? owner->logicalDpiY() : 96;
+            preset.setPointSizeF(preset.pixelSize() * 72.0 / dpi);
+        }
+        fonts->setCurrentFont(preset);
+
+        auto *colour = new ColourPicker(&dialog);
+        colour->setInitialColour(start.colour);
+        auto *colourRow = new QHBoxLayout;
+        colourRow->addWidget(new QLabel(QStringLiteral("颜色"), &dialog));
+        colourRow->addWidget(colour);
+        colourRow->addStretch();
+
+        auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+        QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+        QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+
+        auto *layout = new QVBoxLayout(&dialog);
+        layout->addWidget(fonts);
+        layout->addLayout(colourRow);
+        layout->addWidget(buttons);
+        if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
-        return FontChoice{font, start.colour};
+        return FontChoice{fonts->currentFont(), colour->colour()};
     };
+}
+
+int FontDialog::dotsPerInch() const
+{
+    if (m_owner)
+        return m_owner->logicalDpiY();
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? int(std::lround(screen->logicalDotsPerInchY())) : 96;
 }
 
 bool FontDialog::open()
 {
-    const int dpi = m_owner ? m_owner->logicalDpiY() : 96;
+    const int dpi = dotsPerInch();
     FontChoice start;
     start.font.setWeight(m_results.bold == 1 ? QFont::Bold : QFont::Normal);
     start.font.setItalic(m_results.italic == 1);
@@ -45,14 +90,16 @@ bool FontDialog::open()
     if (!chosen)
         return false;
     const QFont &font = chosen->font;
+    // A character height is whole pixels; a size in points becomes one first.
+    const int height = font.pixelSize() > 0 ? font.pixelSize()
+                                            : std::max(0, int(std::lround(font.pointSizeF() * dpi / 72.0)));
     m_results.bold = font.weight() >= QFont::Bold ? 1 : 0;
     m_results.italic = font.italic() ? 1 : 0;
     m_results.strikeout = font.strikeOut() ? 1 : 0;
     m_results.underline = font.underline() ? 1 : 0;
     m_results.faceName = font.family();
-    const double pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * dpi / 72.0;
-    m_results.size = int(std::lround(pixels * 72.0 / dpi));
-    m_results.colour = chosen->colour;
+    m_results.size = pointsForHeight(height, dpi);
+    m_results.colour = chosen->colour & 0x00FFFFFFu;
     return true;
 }
 

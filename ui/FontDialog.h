@@ -13,9 +13,10 @@ class QWidget;
 
 namespace ui {
 
-// What the font chooser is preset to and what it hands back on OK.
+// What the font chooser is preset to and what it hands back on OK. The font
+// carries a pixel size when a height is known; a chooser may answer in points.
 struct FontChoice {
-    QFont font; // pixel size set when a height is known
+    QFont font;
     ColourValue colour = 0;
 };
 
@@ -46,9 +47,12 @@ public:
 
     // Replaces the chooser, so that tests can answer it without a person.
     void setChooser(FontChooser chooser);
+    // The screen fonts with their styles, sizes, strikeout, underline and a colour.
     static FontChooser standardChooser();
 
 private:
+    int dotsPerInch() const;
+
     QWidget *m_owner;
     FontDialogResults m_results;
     FontChooser m_chooser;

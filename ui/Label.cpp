@@ -2,6 +2,7 @@
 
 #include "ui/text/TextDrawing.h"
 
+#include <QFontInfo>
 #include <QPainter>
 
 namespace ui {
@@ -35,10 +36,12 @@ void Label::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), backgroundColour(m_background));
     if (m_caption.isEmpty())
         return;
-    painter.setPen(palette().color(QPalette::WindowText));
-    const int flags = m_wordWrap ? (Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap)
-                                 : (Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine);
-    drawControlText(painter, rect(), flags, m_caption);
+    painter.setFont(font());
+    painter.setPen(toQColor(kTextColour));
+    // The window's wrapping label fits one line per character height, as the
+    // definition was drawn; the CJK face's own line height is half again as tall.
+    const TextBoxStyle style{Qt::AlignLeft, m_wordWrap, m_wordWrap ? QFontInfo(font()).pixelSize() : 0, 0};
+    drawControlText(painter, rect(), style, m_caption);
 }
 
 } // namespace ui

@@ -19,6 +19,9 @@ public:
     void setBackgroundColour(ColourValue colour);
     void setWordWrap(bool wrap);
 
+    // Every label of this window draws its caption in black.
+    static constexpr ColourValue kTextColour = 0x000000;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

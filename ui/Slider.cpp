@@ -12,6 +12,11 @@ Slider::Slider(QWidget *parent, Qt::Orientation orientation) : Control<QSlider>(
     setPageStep(5);
     setTickInterval(1);
     setTickPosition(orientation == Qt::Horizontal ? QSlider::TicksBelow : QSlider::TicksRight);
+    if (orientation == Qt::Vertical) {
+        // The minimum lies at the top, and Up moves the thumb up, towards it.
+        setInvertedAppearance(true);
+        setInvertedControls(true);
+    }
     // Every step of the user raises position-change, the thumb's release repeating the last one.
     connect(this, &QSlider::actionTriggered, this, [this] { userMoved(); });
     connect(this, &QSlider::sliderReleased, this, [this] { userMoved(); });

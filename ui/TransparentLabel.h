@@ -4,8 +4,11 @@
 #include "ui/Control.h"
 #include "ui/FontSettings.h"
 
+#include <QFont>
 #include <QString>
 #include <QWidget>
+
+#include <optional>
 
 namespace ui {
 
@@ -16,10 +19,17 @@ public:
 
     QString text() const { return m_text; }
     void setText(const QString &text);
-    const FontSettings &fontSettings() const { return m_font; }
+
+    // The font attributes; those of the default GUI font while none were written.
+    FontSettings fontSettings() const;
+    // Replaces the whole font; an unusable face name becomes the substitute face.
     void setFontSettings(const FontSettings &font);
+    // Each changes one attribute of the current font.
+    void setAngle(int tenths);
     void setBold(int bold);
     void setSize(int points);
+    void setName(const std::optional<QString> &name);
+
     ColourValue textColour() const { return m_colour; }
     void setTextColour(ColourValue colour);
 
@@ -30,8 +40,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    FontSettings &ownFont();
+
     QString m_text;
-    FontSettings m_font;
+    std::optional<FontSettings> m_font;
     ColourValue m_colour = 0;
 };
 
