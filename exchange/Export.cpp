@@ -1,14 +1,82 @@
 #include "exchange/Handlers.h"
 
-namespace exchange {
+#include "exchange/SaveSnapshot.h"
+#include "ui/Buttons.h"
+#include "ui/PictureBox.h"
+#include "ui/Window.h"
+#include "ui/decoder/PictureDecoder.h"
 
-bool placeOnSystemClipboard(const QImage &)
+#include <QClipboard>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include <optional>
+
+namespace exchange {
+namespace {
+
+constexpr QStringView kPictureArea = u"图片框1";
+
+// The clipboard's picture: the snapshot read back by the decoder the picture area uses,
+// null unless it has the snapshot's own size.
+QImage clipboardPicture(const SnapshotImage &snapshot)
 {
-    return false;
+    const std::optional<BmpLayout> layout = readSnapshotLayout(snapshot);
+    if (!layout)
+        return {};
+    const std::optional<ui::DecodedPicture> decoded = ui::decodePicture(snapshot);
+    if (!decoded || decoded->size() != QSize(layout->width, layout->height))
+        return {};
+    return decoded->frames.first();
 }
 
-void saveClicked(Context &) {}
+} // namespace
 
-void copyClicked(Context &) {}
+bool placeOnSystemClipboard(const QImage &picture)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (picture.isNull() || !clipboard)
+        return false;
+    // Qt keeps the picture and serves it in every image format asked for while we run.
+    clipboard->setImage(picture, QClipboard::Clipboard);
+    if (clipboard->ownsClipboard())
+        return true;
+    // Platforms without a shared clipboard keep the data in the program and own nothing.
+    const QMimeData *data = clipboard->mimeData(QClipboard::Clipboard);
+    return data && data->hasImage() && qvariant_cast<QImage>(data->imageData()).size() == picture.size();
+}
+
+void saveClicked(Context &ctx)
+{
+    ui::Window &w = ctx.ui();
+    // The file is named after the moment of the click, however long the picture takes.
+    const QDateTime moment = ctx.save.now ? ctx.save.now() : QDateTime::currentDateTime();
+    SaveEnvironment environment = ctx.save;
+    environment.now = [moment] { return moment; };
+
+    const ui::PictureBox &area = w.pictureBox(kPictureArea);
+    const int width = area.width();
+    const int height = area.height();
+    // The JPEG is made from the composed pixels; the file equals that of its snapshot.
+    const QImage picture = composePictureArea(w, kPictureArea, width, height);
+    if (savePicture(picture, environment).result == SaveResult::Saved)
+        w.button(u"按钮3").setCaption(QStringLiteral("保存成功!!"));
+}
+
+void copyClicked(Context &ctx)
+{
+    ui::Window &w = ctx.ui();
+    const ui::PictureBox &area = w.pictureBox(kPictureArea);
+    const int width = area.width();
+    const int height = area.height();
+    const SnapshotImage snapshot = takeSnapshot(w, kPictureArea, width, height);
+    // Nothing to place: the clipboard keeps what the user had on it.
+    const QImage picture = clipboardPicture(snapshot);
+    if (picture.isNull() || !ctx.clipboard)
+        return;
+    if (ctx.clipboard(picture))
+        w.button(u"按钮1").setCaption(QStringLiteral("复制成功!!"));
+}
 
 } // namespace exchange

@@ -32,17 +32,34 @@ QString desktopFolder()
     return chooseSaveFolder(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation), home);
 }
 
+namespace {
+
+template <class Encode>
+SaveOutcome saveEncoded(const SaveEnvironment &environment, Encode encode)
+{
+    const QString folder = environment.folder ? environment.folder() : desktopFolder();
+    const QDateTime moment = environment.now ? environment.now() : QDateTime::currentDateTime();
+    const QString baseName = dateTimeText(moment);
+    const QByteArray jpeg = encode();
+    if (folder.isEmpty() || baseName.isEmpty() || jpeg.isEmpty())
+        return {};
+    return saveUnique(folder, baseName, jpeg, environment.file);
+}
+
+} // namespace
+
 SaveOutcome saveSnapshot(const SnapshotImage &snapshot, const SaveEnvironment &environment)
 {
     if (snapshot.isEmpty())
         return {SaveResult::NothingToSave, {}};
-    const QString folder = environment.folder ? environment.folder() : desktopFolder();
-    const QDateTime moment = environment.now ? environment.now() : QDateTime::currentDateTime();
-    const QString baseName = dateTimeText(moment);
-    const QByteArray jpeg = encodeJpegFromSnapshot(snapshot);
-    if (folder.isEmpty() || baseName.isEmpty() || jpeg.isEmpty())
-        return {};
-    return saveUnique(folder, baseName, jpeg, environment.file);
+    return saveEncoded(environment, [&] { return encodeJpegFromSnapshot(snapshot); });
+}
+
+SaveOutcome savePicture(const QImage &picture, const SaveEnvironment &environment)
+{
+    if (picture.isNull())
+        return {SaveResult::NothingToSave, {}};
+    return saveEncoded(environment, [&] { return encodeJpeg(picture); });
 }
 
 } // namespace exchange

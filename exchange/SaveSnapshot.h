@@ -4,6 +4,7 @@
 #include "exchange/SnapshotImage.h"
 
 #include <QDateTime>
+#include <QImage>
 #include <QString>
 
 #include <functional>
@@ -28,5 +29,9 @@ struct SaveEnvironment {
 // Saves the snapshot as a JPEG named after the moment (one clock read) in the folder, as a
 // new file. An empty snapshot gives NothingToSave without touching the disk.
 SaveOutcome saveSnapshot(const SnapshotImage &snapshot, const SaveEnvironment &environment = {});
+
+// The same for the picture a snapshot is made from, encoded straight from its pixels into
+// the same file, so a large picture is not first copied into a BMP only to be thrown away. A null picture gives NothingToSave.
+SaveOutcome savePicture(const QImage &picture, const SaveEnvironment &environment = {});
 
 } // namespace exchange

@@ -1,10 +1,101 @@
 #include "exchange/Handlers.h"
 
-namespace exchange {
+#include "ui/Window.h"
 
-SnapshotImage takeSnapshot(ui::Window &, QStringView, int, int)
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <QRegion>
+#include <QWidget>
+
+#include <cstdlib>
+#include <sys/mman.h>
+
+namespace exchange {
+namespace {
+
+// The caption is a control of the main window, not of the picture area, lying above it.
+constexpr QStringView kCaption = u"透明标签1";
+
+// Draws the caption where it lies over the area. Only its glyphs: its box has no
+// background of its own, so whatever is already in the picture shows through it.
+void drawCaption(const ui::Window &window, QWidget &area, QPainter &painter)
 {
-    return {};
+    QWidget *caption = window.widget(kCaption);
+    if (!caption || caption == &area || caption->parentWidget() != area.parentWidget()
+        || !caption->isVisibleTo(area.parentWidget()))
+        return;
+    // Siblings stack in the order of their parent's children, the last on top.
+    const QObjectList &siblings = area.parentWidget()->children();
+    if (siblings.indexOf(caption) < siblings.indexOf(&area))
+        return;
+    const QPoint offset = caption->pos() - area.pos();
+    if (!QRect(offset, caption->size()).intersects(area.rect()))
+        return;
+    // render() ignores the widget's visibility, so the check above stands for the screen's.
+    caption->render(&painter, offset, QRegion(), QWidget::DrawChildren);
+}
+
+// Touching fresh memory page by page costs more than drawing a big picture into it; in huge
+// pages a 6000 × 4000 picture takes a few dozen page faults instead of some 23,000.
+constexpr size_t kHugePage = size_t(2) * 1024 * 1024;
+constexpr size_t kHugeBufferFrom = 4 * kHugePage;
+
+// A picture of this size to draw into; null when the memory cannot be had.
+QImage newPicture(QSize size)
+{
+    const qsizetype bytesPerLine = qsizetype(size.width()) * 4;
+    const size_t bytes = size_t(bytesPerLine) * size_t(size.height());
+    if (bytes < kHugeBufferFrom)
+        return QImage(size, QImage::Format_RGB32);
+    void *memory = nullptr;
+    if (::posix_memalign(&memory, kHugePage, bytes) != 0)
+        return {};
+    ::madvise(memory, bytes, MADV_HUGEPAGE); // only advice: without it the pages are small
+    QImage picture(static_cast<uchar *>(memory), size.width(), size.height(), bytesPerLine,
+                   QImage::Format_RGB32, [](void *block) { std::free(block); }, memory);
+    if (picture.isNull())
+        std::free(memory);
+    return picture;
+}
+
+} // namespace
+
+QImage composePictureArea(ui::Window &window, QStringView control, int width, int height)
+{
+    QWidget *area = window.widget(control);
+    if (!area || !snapshotSizeAllowed(width, height))
+        return {};
+    const QSize captured = area->size();
+    if (!snapshotSizeAllowed(captured.width(), captured.height()))
+        return {};
+
+    // RGB32 is what the raster painter draws fastest and what both encoders read directly.
+    QImage picture = newPicture(captured);
+    if (picture.isNull())
+        return {};
+    // The area paints itself opaque; a widget that might not is given its background first.
+    QWidget::RenderFlags flags = QWidget::DrawChildren;
+    if (!area->testAttribute(Qt::WA_OpaquePaintEvent))
+        flags |= QWidget::DrawWindowBackground;
+    {
+        QPainter painter(&picture);
+        if (!painter.isActive())
+            return {};
+        // Drawn off screen, so parts outside the window or under another window are whole;
+        // DrawChildren leaves out children that are hidden, as the screen does.
+        area->render(&painter, QPoint(), QRegion(), flags);
+        drawCaption(window, *area, painter);
+    }
+    if (captured == QSize(width, height))
+        return picture;
+    // Another size than the area's own is the whole picture scaled, never a crop.
+    return picture.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+SnapshotImage takeSnapshot(ui::Window &window, QStringView control, int width, int height)
+{
+    return encodeSnapshot(composePictureArea(window, control, width, height));
 }
 
 } // namespace exchange

@@ -1,3 +1,4 @@
+#include "ScopedEnv.h"
 #include "exchange/SaveSnapshot.h"
 
 #include "exchange/SnapshotImage.h"
@@ -19,30 +20,6 @@ namespace {
 
 using test::folderEntries;
 using test::readWholeFile;
-
-// Sets an environment variable for one test and puts the old value back after it.
-class ScopedEnv
-{
-public:
-    ScopedEnv(const char *name, const QString &value) : m_name(name), m_old(qgetenv(name)), m_had(qEnvironmentVariableIsSet(name))
-    {
-        qputenv(name, QFile::encodeName(value));
-    }
-    ~ScopedEnv()
-    {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-    ScopedEnv(const ScopedEnv &) = delete;
-    ScopedEnv &operator=(const ScopedEnv &) = delete;
-
-private:
-    const char *m_name;
-    QByteArray m_old;
-    bool m_had;
-};
 
 class SaveFolder : public ::testing::Test
 {
