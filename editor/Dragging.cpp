@@ -1,13 +1,46 @@
 #include "editor/Handlers.h"
 
+#include "ui/Geometry.h"
 #include "ui/Label.h"
 #include "ui/PictureBox.h"
 #include "ui/TransparentLabel.h"
 #include "ui/Window.h"
 
+#include <QPoint>
 #include <QWidget>
 
+#include <algorithm>
+#include <cstdint>
+
 namespace editor {
+namespace {
+
+// Taken wide: a pointer position and a grab offset from far apart must not overflow.
+int offsetBy(int position, int grab)
+{
+    const std::int64_t difference = std::int64_t{position} - grab;
+    return int(std::clamp<std::int64_t>(difference, -ui::kCoordinateLimit, ui::kCoordinateLimit));
+}
+
+void moveCaption(Context &ctx, const ui::PointerArgs &args)
+{
+    ui::TransparentLabel &caption = ctx.ui().transparentLabel(u"透明标签1");
+    caption.setLeft(offsetBy(args.x, ctx.drag->captionGrabX));
+    caption.setTop(offsetBy(args.y, ctx.drag->captionGrabY));
+}
+
+// The mask lies inside the picture area, so its place is measured there: the pointer is
+// mapped into the area first, which keeps the grabbed point under the pointer.
+void moveMask(Context &ctx, const ui::PointerArgs &args)
+{
+    ui::Window &w = ctx.ui();
+    const QPoint inArea = w.pictureBox(u"图片框1").mapFrom(&w.mainWidget(), QPoint(args.x, args.y));
+    ui::Label &mask = w.label(u"标签6");
+    mask.setLeft(offsetBy(inArea.x(), ctx.drag->maskGrabX));
+    mask.setTop(offsetBy(inArea.y(), ctx.drag->maskGrabY));
+}
+
+} // namespace
 
 void captionPressed(Context &ctx, const ui::PointerArgs &args)
 {
@@ -27,26 +60,18 @@ void maskPressed(Context &ctx, const ui::PointerArgs &args)
 
 void pointerMoved(Context &ctx, const ui::PointerArgs &args)
 {
-    DragState &drag = *ctx.drag;
-    if ((drag.captionDragging || drag.maskDragging) && !args.leftButtonHeld) {
-        // The button went up where no release reached us (the capture was taken away).
+    const DragState &drag = *ctx.drag;
+    if (drag.captionDragging == 0 && drag.maskDragging == 0)
+        return;
+    // The button went up where no release reached us (the capture was taken away).
+    if (!args.leftButtonHeld) {
         buttonReleased(ctx, args);
         return;
     }
-    ui::Window &w = ctx.ui();
-    if (drag.captionDragging != 0) {
-        ui::TransparentLabel &caption = w.transparentLabel(u"透明标签1");
-        caption.setLeft(args.x - drag.captionGrabX);
-        caption.setTop(args.y - drag.captionGrabY);
-    }
-    if (drag.maskDragging != 0) {
-        // The mask lies inside the picture area: place it in the picture area's coordinates,
-        // so that the grabbed point stays under the pointer.
-        ui::Label &mask = w.label(u"标签6");
-        const QPoint inArea = w.pictureBox(u"图片框1").mapFrom(&w.mainWidget(), QPoint(args.x, args.y));
-        mask.setLeft(inArea.x() - drag.maskGrabX);
-        mask.setTop(inArea.y() - drag.maskGrabY);
-    }
+    if (drag.captionDragging != 0)
+        moveCaption(ctx, args);
+    if (drag.maskDragging != 0)
+        moveMask(ctx, args);
 }
 
 void buttonReleased(Context &ctx, const ui::PointerArgs &)

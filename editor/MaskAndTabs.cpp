@@ -6,9 +6,11 @@
 #include "ui/TabControl.h"
 #include "ui/Window.h"
 
+#include <QStringView>
 #include <QWidget>
 
 #include <array>
+#include <cstddef>
 
 namespace editor {
 namespace {

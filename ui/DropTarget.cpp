@@ -3,7 +3,11 @@
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QEvent>
+#include <QLatin1String>
+#include <QList>
 #include <QMimeData>
+#include <QSysInfo>
 #include <QUrl>
 #include <QWidget>
 
@@ -14,11 +18,25 @@ QStringList droppedFiles(const QMimeData &data)
     QStringList paths;
     if (!data.hasUrls())
         return paths;
+    // toLocalFile undoes the percent-escapes, non-ASCII names included. Some file
+    // managers name this machine as the host (file://localhost/…, file://<name>/…).
+    const QString here = QSysInfo::machineHostName();
     for (const QUrl &url : data.urls()) {
-        if (url.isLocalFile())
+        if (!url.isLocalFile())
+            continue;
+        const QString host = url.host();
+        if (host.isEmpty())
             paths.append(url.toLocalFile());
+        else if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0
+                 || host.compare(here, Qt::CaseInsensitive) == 0)
+            paths.append(url.path());
     }
     return paths;
+}
+
+bool acceptsDrag(const QMimeData &data, Qt::DropActions possible)
+{
+    return possible.testFlag(Qt::CopyAction) && !droppedFiles(data).isEmpty();
 }
 
 QString gotFileText(const QStringList &paths)
@@ -53,7 +71,7 @@ bool DropTarget::eventFilter(QObject *, QEvent *event)
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto *drag = static_cast<QDragMoveEvent *>(event);
-        if (drag->mimeData() && !droppedFiles(*drag->mimeData()).isEmpty()) {
+        if (drag->mimeData() && acceptsDrag(*drag->mimeData(), drag->possibleActions())) {
             // A copy, never a move: the source keeps its file.
             drag->setDropAction(Qt::CopyAction);
             drag->accept();
@@ -64,15 +82,14 @@ bool DropTarget::eventFilter(QObject *, QEvent *event)
     }
     case QEvent::Drop: {
         auto *drop = static_cast<QDropEvent *>(event);
-        const QStringList paths = drop->mimeData() ? droppedFiles(*drop->mimeData()) : QStringList();
-        if (paths.isEmpty()) {
+        if (!drop->mimeData() || !acceptsDrag(*drop->mimeData(), drop->possibleActions())) {
             drop->ignore();
             return true;
         }
         drop->setDropAction(Qt::CopyAction);
         drop->accept();
         if (m_sink)
-            m_sink(gotFileText(paths));
+            m_sink(gotFileText(droppedFiles(*drop->mimeData())));
         return true;
     }
     default:

@@ -3,8 +3,10 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <Qt>
 
 #include <functional>
+#include <utility>
 
 class QMimeData;
 class QWidget;
@@ -14,6 +16,10 @@ namespace ui {
 // Local file paths a drag carries, in the order it delivers them; empty for
 // drags of text, HTML or web links.
 QStringList droppedFiles(const QMimeData &data);
+
+// Only file lists that the source lets us copy: a drag that offers nothing but a move
+// would have the source delete its file once we took it.
+bool acceptsDrag(const QMimeData &data, Qt::DropActions possible);
 
 // The got-file text: one path alone, several each followed by CR LF.
 QString gotFileText(const QStringList &paths);

@@ -19,6 +19,10 @@ EditBox::EditBox(QWidget *parent, bool multiLine) : Control<QWidget>(parent)
         m_line->setTextMargins(0, 0, 0, 0);
         connect(m_line, &QLineEdit::textChanged, this, [this] { userChanged(); });
     }
+    // The picture area is the window's only drop target: nothing dragged lands in a box.
+    editor()->setAcceptDrops(false);
+    if (m_plain)
+        m_plain->viewport()->setAcceptDrops(false);
     setFocusProxy(editor());
     setFocusPolicy(editor()->focusPolicy());
 }
