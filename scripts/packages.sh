@@ -8,7 +8,7 @@ ZANVO_BUILD_PACKAGES=(
     fonts-noto-cjk
 )
 ZANVO_TEST_PACKAGES=(
-    googletest libgtest-dev libgmock-dev libbenchmark-dev
+    googletest libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
     xvfb xauth xdotool xclip x11-utils imagemagick
 )
 
