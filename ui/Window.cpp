@@ -90,21 +90,21 @@ bool isPointerEvent(Event event)
     return event == Event::MouseMoved || event == Event::LeftButtonPressed || event == Event::LeftButtonReleased;
 }
 
-QFont fontOf(const FontSpec &spec)
+QFont fontOf(const FontSpec &named)
 {
-    QFont font(spec.face.toString());
-    font.setPixelSize(spec.pixelHeight);
-    font.setWeight(QFont::Weight(spec.weight));
+    QFont font(named.face.toString());
+    font.setPixelSize(named.pixelHeight);
+    font.setWeight(QFont::Weight(named.weight));
     return font;
 }
 
-FontSettings fontSettingsOf(const FontSpec &spec)
+FontSettings fontSettingsOf(const FontSpec &named)
 {
     FontSettings settings;
-    settings.bold = spec.weight >= 700 ? 1 : 0;
+    settings.bold = named.weight >= 700 ? 1 : 0;
     // The definition gives pixel heights at the reference resolution of 96 dots per inch.
-    settings.size = int(std::lround(spec.pixelHeight * 72.0 / 96.0));
-    settings.name = spec.face.toString();
+    settings.size = int(std::lround(named.pixelHeight * 72.0 / 96.0));
+    settings.name = named.face.toString();
     return settings;
 }
 
