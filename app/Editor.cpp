@@ -3,6 +3,7 @@
 #include "editor/Handlers.h"
 #include "exchange/Handlers.h"
 #include "ui/Buttons.h"
+#include "ui/Controls.h"
 #include "ui/DropTarget.h"
 #include "ui/EditBox.h"
 #include "ui/Label.h"
@@ -28,9 +29,18 @@ Editor::~Editor()
 bool Editor::load(QString *error)
 {
     m_window = ui::Window::load(ui::mainWindowDefinition(), bindings(), error);
+    if (!m_window)
+        return false;
+    std::optional<ui::Controls> controls = ui::Controls::resolve(*m_window, error);
+    if (!controls) {
+        m_window.reset();
+        return false;
+    }
+    m_controls = std::make_unique<ui::Controls>(*controls);
     m_context.window = m_window.get();
-    m_exchange.window = m_window.get();
-    return m_window != nullptr;
+    m_context.controls = m_controls.get();
+    m_exchange.controls = m_controls.get();
+    return true;
 }
 
 void Editor::open()
@@ -40,14 +50,14 @@ void Editor::open()
 
 void windowCreated(editor::Context &ctx)
 {
-    ui::Window &w = ctx.ui();
-    w.dropTarget(u"拖放对象1").registerOn(&w.pictureBox(u"图片框1"));
-    w.editBox(u"编辑框2").setText(QString::number(192));
-    w.editBox(u"编辑框3").setText(QString::number(40));
-    w.pictureBox(u"图片框1").setDisplayMode(1);
-    w.checkBox(u"选择框1").setCheckedFlag(1);
-    w.slider(u"滑块条4").setPosition(w.label(u"标签6").width());
-    w.slider(u"滑块条5").setPosition(w.label(u"标签6").height());
+    const ui::Controls &c = ctx.ui();
+    c.dropTarget.registerOn(&c.pictureArea);
+    c.captionWidthBox.setText(QString::number(192));
+    c.captionHeightBox.setText(QString::number(40));
+    c.pictureArea.setDisplayMode(1);
+    c.boldBox.setCheckedFlag(1);
+    c.maskWidthSlider.setPosition(c.mask.width());
+    c.maskHeightSlider.setPosition(c.mask.height());
 }
 
 ui::Bindings Editor::bindings()

@@ -10,6 +10,7 @@
 
 namespace ui {
 class Window;
+struct Controls;
 }
 
 namespace app {
@@ -26,6 +27,7 @@ public:
     void open();
 
     ui::Window &window() const { return *m_window; }
+    const ui::Controls &controls() const { return *m_controls; }
     editor::Context &context() { return m_context; }
     exchange::Context &exchangeContext() { return m_exchange; }
 
@@ -35,6 +37,7 @@ private:
     editor::Context m_context;
     exchange::Context m_exchange;
     std::unique_ptr<ui::Window> m_window;
+    std::unique_ptr<ui::Controls> m_controls;
 };
 
 // The window-created handler: puts the start values in place before the window shows.

@@ -5,7 +5,6 @@ namespace {
 
 std::unique_ptr<ui::FontSettings> g_captionFont;
 editor::DragState g_dragState;
-int g_cleanupRuns = 0;
 
 } // namespace
 
@@ -29,15 +28,7 @@ editor::DragState &dragState()
 
 void exitCleanup()
 {
-    if (g_captionFont) {
-        g_captionFont.reset();
-        ++g_cleanupRuns;
-    }
-}
-
-int exitCleanupRuns()
-{
-    return g_cleanupRuns;
+    g_captionFont.reset();
 }
 
 } // namespace app

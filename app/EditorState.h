@@ -16,6 +16,5 @@ editor::DragState &dragState();
 
 // The exit clean-up: releases CaptionFont; later calls do nothing.
 void exitCleanup();
-int exitCleanupRuns();
 
 } // namespace app

@@ -3,45 +3,42 @@
 
 #include "ui/Buttons.h"
 #include "ui/ColourPicker.h"
+#include "ui/Controls.h"
 #include "ui/EditBox.h"
 #include "ui/FontDialog.h"
 #include "ui/Slider.h"
 #include "ui/TransparentLabel.h"
-#include "ui/Window.h"
 
 namespace editor {
 namespace {
 
-void sizeMoved(Context &ctx, QStringView slider, QStringView box, bool width)
+void sizeMoved(ui::TransparentLabel &caption, const ui::Slider &slider, ui::EditBox &box, bool width)
 {
-    ui::Window &w = ctx.ui();
-    ui::TransparentLabel &caption = w.transparentLabel(u"透明标签1");
-    const int position = w.slider(slider).position();
+    const int position = slider.position();
     if (width)
         caption.setWidth(position);
     else
         caption.setHeight(position);
-    w.editBox(box).setText(QString::number(w.slider(slider).position()));
+    box.setText(QString::number(slider.position()));
 }
 
-void sizeTextChanged(Context &ctx, QStringView box, QStringView slider)
+void sizeTextChanged(const ui::EditBox &box, ui::Slider &slider)
 {
-    ui::Window &w = ctx.ui();
-    w.slider(slider).setPosition(numberFromText(w.editBox(box).text()));
+    slider.setPosition(numberFromText(box.text()));
 }
 
 } // namespace
 
 void captionTextChanged(Context &ctx)
 {
-    ui::Window &w = ctx.ui();
-    w.transparentLabel(u"透明标签1").setText(w.editBox(u"编辑框1").text());
+    const ui::Controls &c = ctx.ui();
+    c.caption.setText(c.captionText.text());
 }
 
 void fontButtonClicked(Context &ctx)
 {
-    ui::Window &w = ctx.ui();
-    ui::FontDialog &dialog = w.fontDialog(u"通用对话框1");
+    const ui::Controls &c = ctx.ui();
+    ui::FontDialog &dialog = c.fontDialog;
     // OK and Cancel alike apply what the dialog holds: its last confirmed choice.
     dialog.open();
     const ui::FontDialogResults &results = dialog.results();
@@ -52,49 +49,51 @@ void fontButtonClicked(Context &ctx)
     font.underline = results.underline;
     font.strikeout = results.strikeout;
     font.name = results.faceName.isEmpty() ? std::nullopt : std::optional<QString>(results.faceName);
-    w.transparentLabel(u"透明标签1").setFontSettings(font);
+    c.caption.setFontSettings(font);
 }
 
 void boldClicked(Context &ctx)
 {
-    ui::Window &w = ctx.ui();
-    ui::TransparentLabel &caption = w.transparentLabel(u"透明标签1");
-    if (w.checkBox(u"选择框1").checkedFlag() == 1)
-        caption.setBold(1);
-    if (w.checkBox(u"选择框1").checkedFlag() == 0)
-        caption.setBold(0);
+    const ui::Controls &c = ctx.ui();
+    if (c.boldBox.checkedFlag() == 1)
+        c.caption.setBold(1);
+    if (c.boldBox.checkedFlag() == 0)
+        c.caption.setBold(0);
 }
 
 void fontSizeMoved(Context &ctx)
 {
-    ui::Window &w = ctx.ui();
-    w.transparentLabel(u"透明标签1").setSize(int(100.0 - double(w.slider(u"滑块条3").position())));
+    // The slider's top gives the largest size, its bottom (the maximum) the default height.
+    const ui::Slider &slider = ctx.ui().fontSizeSlider;
+    ctx.ui().caption.setSize(int(double(slider.maximum()) - double(slider.position())));
 }
 
 void captionColourChanged(Context &ctx)
 {
-    ui::Window &w = ctx.ui();
-    w.transparentLabel(u"透明标签1").setTextColour(w.colourPicker(u"颜色选择器1").colour());
+    const ui::Controls &c = ctx.ui();
+    c.caption.setTextColour(c.captionColour.colour());
 }
 
 void captionWidthMoved(Context &ctx)
 {
-    sizeMoved(ctx, u"滑块条1", u"编辑框2", true);
+    const ui::Controls &c = ctx.ui();
+    sizeMoved(c.caption, c.captionWidthSlider, c.captionWidthBox, true);
 }
 
 void captionHeightMoved(Context &ctx)
 {
-    sizeMoved(ctx, u"滑块条2", u"编辑框3", false);
+    const ui::Controls &c = ctx.ui();
+    sizeMoved(c.caption, c.captionHeightSlider, c.captionHeightBox, false);
 }
 
 void captionWidthTextChanged(Context &ctx)
 {
-    sizeTextChanged(ctx, u"编辑框2", u"滑块条1");
+    sizeTextChanged(ctx.ui().captionWidthBox, ctx.ui().captionWidthSlider);
 }
 
 void captionHeightTextChanged(Context &ctx)
 {
-    sizeTextChanged(ctx, u"编辑框3", u"滑块条2");
+    sizeTextChanged(ctx.ui().captionHeightBox, ctx.ui().captionHeightSlider);
 }
 
 } // namespace editor

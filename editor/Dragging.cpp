@@ -1,5 +1,6 @@
 #include "editor/Handlers.h"
 
+#include "ui/Controls.h"
 #include "ui/Geometry.h"
 #include "ui/Label.h"
 #include "ui/PictureBox.h"
@@ -24,7 +25,7 @@ int offsetBy(int position, int grab)
 
 void moveCaption(Context &ctx, const ui::PointerArgs &args)
 {
-    ui::TransparentLabel &caption = ctx.ui().transparentLabel(u"透明标签1");
+    ui::TransparentLabel &caption = ctx.ui().caption;
     caption.setLeft(offsetBy(args.x, ctx.drag->captionGrabX));
     caption.setTop(offsetBy(args.y, ctx.drag->captionGrabY));
 }
@@ -33,9 +34,9 @@ void moveCaption(Context &ctx, const ui::PointerArgs &args)
 // mapped into the area first, which keeps the grabbed point under the pointer.
 void moveMask(Context &ctx, const ui::PointerArgs &args)
 {
-    ui::Window &w = ctx.ui();
-    const QPoint inArea = w.pictureBox(u"图片框1").mapFrom(&w.mainWidget(), QPoint(args.x, args.y));
-    ui::Label &mask = w.label(u"标签6");
+    const ui::Controls &c = ctx.ui();
+    const QPoint inArea = c.pictureArea.mapFrom(&c.window, QPoint(args.x, args.y));
+    ui::Label &mask = c.mask;
     mask.setLeft(offsetBy(inArea.x(), ctx.drag->maskGrabX));
     mask.setTop(offsetBy(inArea.y(), ctx.drag->maskGrabY));
 }
@@ -46,7 +47,7 @@ void captionPressed(Context &ctx, const ui::PointerArgs &args)
 {
     ctx.drag->captionGrabX = args.x;
     ctx.drag->captionGrabY = args.y;
-    ctx.ui().capturePointer();
+    ctx.window->capturePointer();
     ctx.drag->captionDragging = 1;
 }
 
@@ -54,7 +55,7 @@ void maskPressed(Context &ctx, const ui::PointerArgs &args)
 {
     ctx.drag->maskGrabX = args.x;
     ctx.drag->maskGrabY = args.y;
-    ctx.ui().capturePointer();
+    ctx.window->capturePointer();
     ctx.drag->maskDragging = 1;
 }
 
@@ -76,7 +77,7 @@ void pointerMoved(Context &ctx, const ui::PointerArgs &args)
 
 void buttonReleased(Context &ctx, const ui::PointerArgs &)
 {
-    ctx.ui().releasePointer();
+    ctx.window->releasePointer();
     ctx.drag->captionDragging = 0;
     ctx.drag->maskDragging = 0;
 }

@@ -1,10 +1,14 @@
 #include "editor/Handlers.h"
 
 #include "ui/ColourPicker.h"
+#include "ui/Controls.h"
+#include "ui/EditBox.h"
+#include "ui/GroupBox.h"
+#include "ui/ListBox.h"
+#include "ui/Buttons.h"
 #include "ui/Label.h"
 #include "ui/Slider.h"
 #include "ui/TabControl.h"
-#include "ui/Window.h"
 
 #include <QStringView>
 #include <QWidget>
@@ -15,62 +19,65 @@
 namespace editor {
 namespace {
 
-constexpr std::array<QStringView, 14> kCaptionGroup = {
-    u"分组框1", u"分组框2", u"编辑框1", u"编辑框2", u"编辑框3", u"滑块条1", u"滑块条2",
-    u"滑块条3", u"标签2",   u"标签3",   u"标签5",   u"列表框1", u"按钮2",   u"颜色选择器1",
-};
+// The controls each page shows, in the order they are switched.
+std::array<QWidget *, 14> captionGroup(const ui::Controls &c)
+{
+    return {&c.textGroup,          &c.propertiesGroup,     &c.captionText,    &c.captionWidthBox,
+            &c.captionHeightBox,   &c.captionWidthSlider,  &c.captionHeightSlider, &c.fontSizeSlider,
+            &c.captionWidthLegend, &c.captionHeightLegend, &c.fontSizeLegend, &c.templateList,
+            &c.fontButton,         &c.captionColour};
+}
 
-constexpr std::array<QStringView, 8> kMaskGroup = {
-    u"分组框4", u"单选框1", u"单选框2", u"滑块条4", u"滑块条5", u"标签7", u"标签8", u"颜色选择器2",
-};
+std::array<QWidget *, 8> maskGroup(const ui::Controls &c)
+{
+    return {&c.maskGroup,       &c.showMask,        &c.hideMask,         &c.maskWidthSlider,
+            &c.maskHeightSlider, &c.maskWidthLegend, &c.maskHeightLegend, &c.maskColour};
+}
 
 template <std::size_t N>
-void showGroup(ui::Window &w, const std::array<QStringView, N> &group, bool shown)
+void showGroup(const std::array<QWidget *, N> &group, bool shown)
 {
-    for (QStringView name : group)
-        w.widget(name)->setVisible(shown);
+    for (QWidget *control : group)
+        control->setVisible(shown);
 }
 
 } // namespace
 
 void showMaskClicked(Context &ctx)
 {
-    ctx.ui().label(u"标签6").setShown(1);
+    ctx.ui().mask.setShown(1);
 }
 
 void hideMaskClicked(Context &ctx)
 {
-    ctx.ui().label(u"标签6").setShown(0);
+    ctx.ui().mask.setShown(0);
 }
 
 void maskWidthMoved(Context &ctx)
 {
-    ui::Window &w = ctx.ui();
-    w.label(u"标签6").setWidth(w.slider(u"滑块条4").position());
+    ctx.ui().mask.setWidth(ctx.ui().maskWidthSlider.position());
 }
 
 void maskHeightMoved(Context &ctx)
 {
-    ui::Window &w = ctx.ui();
-    w.label(u"标签6").setHeight(w.slider(u"滑块条5").position());
+    ctx.ui().mask.setHeight(ctx.ui().maskHeightSlider.position());
 }
 
 void maskColourChanged(Context &ctx)
 {
-    ui::Window &w = ctx.ui();
-    w.label(u"标签6").setBackgroundColour(w.colourPicker(u"颜色选择器2").colour());
+    ctx.ui().mask.setBackgroundColour(ctx.ui().maskColour.colour());
 }
 
 void pageChanged(Context &ctx)
 {
-    ui::Window &w = ctx.ui();
-    if (w.tabControl(u"选择夹1").currentTab() == 0) {
-        showGroup(w, kCaptionGroup, true);
-        showGroup(w, kMaskGroup, false);
+    const ui::Controls &c = ctx.ui();
+    if (c.tabs.currentTab() == 0) {
+        showGroup(captionGroup(c), true);
+        showGroup(maskGroup(c), false);
     }
-    if (w.tabControl(u"选择夹1").currentTab() == 1) {
-        showGroup(w, kCaptionGroup, false);
-        showGroup(w, kMaskGroup, true);
+    if (c.tabs.currentTab() == 1) {
+        showGroup(captionGroup(c), false);
+        showGroup(maskGroup(c), true);
     }
 }
 

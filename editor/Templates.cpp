@@ -2,24 +2,24 @@
 #include "editor/TemplateCatalogue.h"
 
 #include "ui/Buttons.h"
+#include "ui/Controls.h"
 #include "ui/ListBox.h"
 #include "ui/PictureBox.h"
-#include "ui/Window.h"
 
 namespace editor {
 
 void templateSelected(Context &ctx)
 {
-    ui::Window &w = ctx.ui();
-    if (const auto entry = TemplateCatalogue::entry(w.listBox(u"列表框1").selectedIndex())) {
-        ui::PictureBox &picture = w.pictureBox(u"图片框1");
+    const ui::Controls &c = ctx.ui();
+    if (const auto entry = TemplateCatalogue::entry(c.templateList.selectedIndex())) {
+        ui::PictureBox &picture = c.pictureArea;
         picture.setPicture(entry->image);
         picture.setWidth(entry->displaySize.width());
         picture.setHeight(entry->displaySize.height());
         refreshSizeLabels(ctx);
     }
-    w.button(u"按钮1").setCaption(QStringLiteral("复制图片"));
-    w.button(u"按钮3").setCaption(QStringLiteral("保存到桌面"));
+    c.copyButton.setCaption(QStringLiteral("复制图片"));
+    c.saveButton.setCaption(QStringLiteral("保存到桌面"));
 }
 
 } // namespace editor

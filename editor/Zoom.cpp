@@ -1,17 +1,21 @@
 #include "editor/Handlers.h"
 
+#include "ui/Controls.h"
 #include "ui/Label.h"
 #include "ui/PictureBox.h"
-#include "ui/Window.h"
 
 namespace editor {
 namespace {
 
+// Where the window definition puts the picture area; every zoom starts by putting it back.
+constexpr int kHomeLeft = 5;
+constexpr int kHomeTop = 16;
+
 void zoom(Context &ctx, double factor)
 {
-    ui::PictureBox &picture = ctx.ui().pictureBox(u"图片框1");
-    picture.setLeft(5);
-    picture.setTop(16);
+    ui::PictureBox &picture = ctx.ui().pictureArea;
+    picture.setLeft(kHomeLeft);
+    picture.setTop(kHomeTop);
     picture.setHeight(zoomedSide(picture.height(), factor));
     picture.setWidth(zoomedSide(picture.width(), factor));
     refreshSizeLabels(ctx);
@@ -26,10 +30,9 @@ int zoomedSide(int side, double factor)
 
 void refreshSizeLabels(Context &ctx)
 {
-    ui::Window &w = ctx.ui();
-    const ui::PictureBox &picture = w.pictureBox(u"图片框1");
-    w.label(u"标签1").setCaption(QStringLiteral("图片宽度：") + QString::number(picture.width()));
-    w.label(u"标签4").setCaption(QStringLiteral("图片高度：") + QString::number(picture.height()));
+    const ui::Controls &c = ctx.ui();
+    c.widthLabel.setCaption(QStringLiteral("图片宽度：") + QString::number(c.pictureArea.width()));
+    c.heightLabel.setCaption(QStringLiteral("图片高度：") + QString::number(c.pictureArea.height()));
 }
 
 void zoomIn(Context &ctx)

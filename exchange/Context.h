@@ -7,7 +7,7 @@
 #include <functional>
 
 namespace ui {
-class Window;
+struct Controls;
 }
 
 namespace exchange {
@@ -18,12 +18,12 @@ bool placeOnSystemClipboard(const QImage &picture);
 
 // What the exchange handlers reach; tests replace the clock, folder and clipboard.
 struct Context {
-    ui::Window *window = nullptr;
+    const ui::Controls *controls = nullptr; // set once the window is loaded
     SaveEnvironment save;
     ClipboardPlacer clipboard = placeOnSystemClipboard;
     std::function<void()> refreshSizeLabels; // the editor's size-label rule
 
-    ui::Window &ui() const { return *window; }
+    const ui::Controls &ui() const { return *controls; }
 };
 
 } // namespace exchange

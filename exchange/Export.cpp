@@ -2,8 +2,8 @@
 
 #include "exchange/SaveSnapshot.h"
 #include "ui/Buttons.h"
+#include "ui/Controls.h"
 #include "ui/PictureBox.h"
-#include "ui/Window.h"
 #include "ui/decoder/PictureDecoder.h"
 
 #include <QClipboard>
@@ -15,8 +15,6 @@
 
 namespace exchange {
 namespace {
-
-constexpr QStringView kPictureArea = u"图片框1";
 
 // The clipboard's picture: the snapshot read back by the decoder the picture area uses,
 // null unless it has the snapshot's own size.
@@ -49,34 +47,32 @@ bool placeOnSystemClipboard(const QImage &picture)
 
 void saveClicked(Context &ctx)
 {
-    ui::Window &w = ctx.ui();
+    const ui::Controls &c = ctx.ui();
     // The file is named after the moment of the click, however long the picture takes.
     const QDateTime moment = ctx.save.now ? ctx.save.now() : QDateTime::currentDateTime();
     SaveEnvironment environment = ctx.save;
     environment.now = [moment] { return moment; };
 
-    const ui::PictureBox &area = w.pictureBox(kPictureArea);
-    const int width = area.width();
-    const int height = area.height();
+    const int width = c.pictureArea.width();
+    const int height = c.pictureArea.height();
     // The JPEG is made from the composed pixels; the file equals that of its snapshot.
-    const QImage picture = composePictureArea(w, kPictureArea, width, height);
+    const QImage picture = composePictureArea(c, width, height);
     if (savePicture(picture, environment).result == SaveResult::Saved)
-        w.button(u"按钮3").setCaption(QStringLiteral("保存成功!!"));
+        c.saveButton.setCaption(QStringLiteral("保存成功!!"));
 }
 
 void copyClicked(Context &ctx)
 {
-    ui::Window &w = ctx.ui();
-    const ui::PictureBox &area = w.pictureBox(kPictureArea);
-    const int width = area.width();
-    const int height = area.height();
-    const SnapshotImage snapshot = takeSnapshot(w, kPictureArea, width, height);
+    const ui::Controls &c = ctx.ui();
+    const int width = c.pictureArea.width();
+    const int height = c.pictureArea.height();
+    const SnapshotImage snapshot = takeSnapshot(c, width, height);
     // Nothing to place: the clipboard keeps what the user had on it.
     const QImage picture = clipboardPicture(snapshot);
     if (picture.isNull() || !ctx.clipboard)
         return;
     if (ctx.clipboard(picture))
-        w.button(u"按钮1").setCaption(QStringLiteral("复制成功!!"));
+        c.copyButton.setCaption(QStringLiteral("复制成功!!"));
 }
 
 } // namespace exchange

@@ -5,17 +5,16 @@
 
 #include <QImage>
 #include <QString>
-#include <QStringView>
 
 namespace exchange {
 
 // The picture area as it shows now, its shown children and the caption over it included,
-// drawn off screen and scaled to the requested size; null for a side of 0, a size too
-// large to hold (checked before anything is allocated) or no such control.
-QImage composePictureArea(ui::Window &window, QStringView control, int width, int height);
+// drawn off screen and scaled to the requested size; null for a side of 0 or a size too
+// large to hold (checked before anything is allocated).
+QImage composePictureArea(const ui::Controls &controls, int width, int height);
 
 // The same picture as a 24-bit BMP file; empty where composePictureArea gives null.
-SnapshotImage takeSnapshot(ui::Window &window, QStringView control, int width, int height);
+SnapshotImage takeSnapshot(const ui::Controls &controls, int width, int height);
 
 // got-file of the drop target: loads the first dropped file that is a picture.
 void fileDropped(Context &ctx, const QString &text);

@@ -1,7 +1,7 @@
 #include "exchange/Handlers.h"
 
 #include "ui/PictureBox.h"
-#include "ui/Window.h"
+#include "ui/Controls.h"
 #include "ui/decoder/PictureDecoder.h"
 
 #include <QByteArray>
@@ -62,7 +62,7 @@ void fileDropped(Context &ctx, const QString &text)
     std::optional<ui::DecodedPicture> dropped = firstPicture(text);
     if (!dropped)
         return;
-    ui::PictureBox &area = ctx.ui().pictureBox(u"图片框1");
+    ui::PictureBox &area = ctx.ui().pictureArea;
     const QSize size = dropped->size();
     area.setDecodedPicture(std::move(dropped));
     area.setWidth(size.width());

@@ -48,13 +48,6 @@ SaveOutcome saveEncoded(const SaveEnvironment &environment, Encode encode)
 
 } // namespace
 
-SaveOutcome saveSnapshot(const SnapshotImage &snapshot, const SaveEnvironment &environment)
-{
-    if (snapshot.isEmpty())
-        return {SaveResult::NothingToSave, {}};
-    return saveEncoded(environment, [&] { return encodeJpegFromSnapshot(snapshot); });
-}
-
 SaveOutcome savePicture(const QImage &picture, const SaveEnvironment &environment)
 {
     if (picture.isNull())

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "exchange/SafeFile.h"
-#include "exchange/SnapshotImage.h"
 
 #include <QDateTime>
 #include <QImage>
@@ -26,12 +25,10 @@ struct SaveEnvironment {
     SaveOptions file;
 };
 
-// Saves the snapshot as a JPEG named after the moment (one clock read) in the folder, as a
-// new file. An empty snapshot gives NothingToSave without touching the disk.
-SaveOutcome saveSnapshot(const SnapshotImage &snapshot, const SaveEnvironment &environment = {});
-
-// The same for the picture a snapshot is made from, encoded straight from its pixels into
-// the same file, so a large picture is not first copied into a BMP only to be thrown away. A null picture gives NothingToSave.
+// Saves the picture a snapshot is made from as a JPEG named after the moment (one clock
+// read) in the folder, as a new file, encoded straight from its pixels, so that a large
+// picture is not first copied into a BMP only to be thrown away. A null picture gives
+// NothingToSave without touching the disk.
 SaveOutcome savePicture(const QImage &picture, const SaveEnvironment &environment = {});
 
 } // namespace exchange

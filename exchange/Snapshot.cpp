@@ -1,6 +1,8 @@
 #include "exchange/Handlers.h"
 
-#include "ui/Window.h"
+#include "ui/Controls.h"
+#include "ui/PictureBox.h"
+#include "ui/TransparentLabel.h"
 
 #include <QImage>
 #include <QPainter>
@@ -14,15 +16,12 @@
 namespace exchange {
 namespace {
 
-// The caption is a control of the main window, not of the picture area, lying above it.
-constexpr QStringView kCaption = u"透明标签1";
-
-// Draws the caption where it lies over the area. Only its glyphs: its box has no
-// background of its own, so whatever is already in the picture shows through it.
-void drawCaption(const ui::Window &window, QWidget &area, QPainter &painter)
+// Draws the caption, a control of the main window lying above the area, where it lies over
+// the area. Only its glyphs: its box has no background of its own, so whatever is already
+// in the picture shows through it.
+void drawCaption(QWidget *caption, QWidget &area, QPainter &painter)
 {
-    QWidget *caption = window.widget(kCaption);
-    if (!caption || caption == &area || caption->parentWidget() != area.parentWidget()
+    if (caption == &area || caption->parentWidget() != area.parentWidget()
         || !caption->isVisibleTo(area.parentWidget()))
         return;
     // Siblings stack in the order of their parent's children, the last on top.
@@ -61,10 +60,10 @@ QImage newPicture(QSize size)
 
 } // namespace
 
-QImage composePictureArea(ui::Window &window, QStringView control, int width, int height)
+QImage composePictureArea(const ui::Controls &controls, int width, int height)
 {
-    QWidget *area = window.widget(control);
-    if (!area || !snapshotSizeAllowed(width, height))
+    QWidget *area = &controls.pictureArea;
+    if (!snapshotSizeAllowed(width, height))
         return {};
     const QSize captured = area->size();
     if (!snapshotSizeAllowed(captured.width(), captured.height()))
@@ -85,7 +84,7 @@ QImage composePictureArea(ui::Window &window, QStringView control, int width, in
         // Drawn off screen, so parts outside the window or under another window are whole;
         // DrawChildren leaves out children that are hidden, as the screen does.
         area->render(&painter, QPoint(), QRegion(), flags);
-        drawCaption(window, *area, painter);
+        drawCaption(&controls.caption, *area, painter);
     }
     if (captured == QSize(width, height))
         return picture;
@@ -93,9 +92,9 @@ QImage composePictureArea(ui::Window &window, QStringView control, int width, in
     return picture.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-SnapshotImage takeSnapshot(ui::Window &window, QStringView control, int width, int height)
+SnapshotImage takeSnapshot(const ui::Controls &controls, int width, int height)
 {
-    return encodeSnapshot(composePictureArea(window, control, width, height));
+    return encodeSnapshot(composePictureArea(controls, width, height));
 }
 
 } // namespace exchange

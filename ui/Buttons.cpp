@@ -1,15 +1,11 @@
 #include "ui/Buttons.h"
 
 #include <QKeyEvent>
+#include <QList>
+
+#include <utility>
 
 namespace ui {
-namespace {
-
-// Set while arrow keys move the selection between radio buttons: a button that
-// becomes selected because the focus moved onto it raises no click.
-bool g_arrowNavigation = false;
-
-} // namespace
 
 Button::Button(QWidget *parent) : Control<QPushButton>(parent)
 {
@@ -26,7 +22,7 @@ CheckBox::CheckBox(QWidget *parent) : Control<QCheckBox>(parent)
 RadioButton::RadioButton(QWidget *parent) : Control<QRadioButton>(parent)
 {
     connect(this, &QRadioButton::clicked, this, [this] {
-        if (!g_arrowNavigation)
+        if (!m_arrowNavigation)
             raiseEvent(Event::Click);
     });
 }
@@ -38,10 +34,16 @@ void RadioButton::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Down:
     case Qt::Key_Left:
     case Qt::Key_Right: {
-        const bool outer = g_arrowNavigation;
-        g_arrowNavigation = true;
+        // The arrow keys select a sibling: the whole group is told while they act.
+        const QList<RadioButton *> group =
+            parentWidget() ? parentWidget()->findChildren<RadioButton *>(Qt::FindDirectChildrenOnly)
+                           : QList<RadioButton *>{this};
+        QList<bool> outer;
+        for (RadioButton *button : group)
+            outer.append(std::exchange(button->m_arrowNavigation, true));
         QRadioButton::keyPressEvent(event);
-        g_arrowNavigation = outer;
+        for (qsizetype i = 0; i < group.size(); ++i)
+            group[i]->m_arrowNavigation = outer[i];
         return;
     }
     default:

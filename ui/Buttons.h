@@ -29,6 +29,11 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    // Set while arrow keys move the selection between the radio buttons: a button that
+    // becomes selected because the focus moved onto it raises no click.
+    bool m_arrowNavigation = false;
 };
 
 } // namespace ui

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 
 namespace ui {
 
@@ -39,12 +40,13 @@ QString EditBox::text() const
 
 void EditBox::setText(const QString &text)
 {
-    m_writing = true;
-    if (m_line)
-        m_line->setText(text);
-    else
-        m_plain->setPlainText(text);
-    m_writing = false;
+    {
+        const QScopedValueRollback writing(m_writing, true);
+        if (m_line)
+            m_line->setText(text);
+        else
+            m_plain->setPlainText(text);
+    }
     raiseEvent(Event::TextChange);
 }
 

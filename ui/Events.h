@@ -23,6 +23,8 @@ enum class Event {
     GotFile,
 };
 
+inline constexpr int kEventCount = static_cast<int>(Event::GotFile) + 1;
+
 // The events a record binds, as a bit set.
 using EventSet = unsigned;
 

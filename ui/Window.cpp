@@ -31,9 +31,9 @@ class PointerRouter : public QObject {
 public:
     PointerRouter(Window &window, QWidget &main) : QObject(&main), m_window(window), m_main(main) {}
 
-    void watch(QWidget *control, const QString &name)
+    void watch(QWidget *control, int source)
     {
-        m_names.insert(control, name);
+        m_sources.insert(control, source);
         control->installEventFilter(this);
     }
 
@@ -50,16 +50,18 @@ protected:
         if (!m_window.holdsCapture()) {
             QWidget *under = target->childAt(pos);
             for (QWidget *w = under; w && w != target; w = w->parentWidget()) {
-                if (m_names.contains(w))
+                if (m_sources.contains(w))
                     return false;
             }
         }
-        const QString name = target == &m_main ? QString() : m_names.value(target);
+        const int source = target == &m_main ? 0 : m_sources.value(target, -1);
+        if (source < 0)
+            return false;
         PointerArgs args{pos.x(), pos.y(), keyState(mouse->modifiers()), mouse->buttons().testFlag(Qt::LeftButton)};
         if (type == QEvent::MouseMove)
-            m_window.raisePointer(name, Event::MouseMoved, args);
+            m_window.raisePointer(source, Event::MouseMoved, args);
         else if (mouse->button() == Qt::LeftButton)
-            m_window.raisePointer(name, type == QEvent::MouseButtonPress ? Event::LeftButtonPressed
+            m_window.raisePointer(source, type == QEvent::MouseButtonPress ? Event::LeftButtonPressed
                                                                          : Event::LeftButtonReleased,
                                   args);
         return false;
@@ -75,22 +77,17 @@ private:
 
     Window &m_window;
     QWidget &m_main;
-    QHash<QWidget *, QString> m_names;
+    QHash<QWidget *, int> m_sources;
 };
 
 namespace {
-
-QString bindingKey(QStringView control, Event event)
-{
-    return control.toString() + QChar(0x1F) + QString::number(int(event));
-}
 
 bool isPointerEvent(Event event)
 {
     return event == Event::MouseMoved || event == Event::LeftButtonPressed || event == Event::LeftButtonReleased;
 }
 
-QFont fontOf(const FontSpec &named)
+QFont fontOf(const ControlFont &named)
 {
     QFont font(named.face.toString());
     font.setPixelSize(named.pixelHeight);
@@ -98,7 +95,7 @@ QFont fontOf(const FontSpec &named)
     return font;
 }
 
-FontSettings fontSettingsOf(const FontSpec &named)
+FontSettings fontSettingsOf(const ControlFont &named)
 {
     FontSettings settings;
     settings.bold = named.weight >= 700 ? 1 : 0;
@@ -145,7 +142,9 @@ bool Window::build(const Bindings &bindings, QString *error)
     m_main->installEventFilter(m_router);
 
     QHash<QString, const ControlRecord *> records;
-    for (const ControlRecord &control : m_definition.controls) {
+    for (qsizetype index = 0; index < qsizetype(m_definition.controls.size()); ++index) {
+        const ControlRecord &control = m_definition.controls[std::size_t(index)];
+        const int source = int(index) + 1;
         const QString name = control.name.toString();
         if (records.contains(name)) {
             if (error)
@@ -156,7 +155,7 @@ bool Window::build(const Bindings &bindings, QString *error)
         QWidget *parent = m_main.get();
         QObject *object = nullptr;
         QWidget *widget = nullptr;
-        auto sink = [this, name](Event event) { raise(name, event); };
+        auto sink = [this, source](Event event) { raise(source, event); };
         switch (control.kind) {
         case ControlKind::Label: {
             auto *label = new Label(parent);
@@ -253,7 +252,7 @@ bool Window::build(const Bindings &bindings, QString *error)
             break;
         case ControlKind::DropTarget: {
             auto *target = new DropTarget(m_main.get());
-            target->setGotFileSink([this, name](const QString &text) { raiseText(name, Event::GotFile, text); });
+            target->setGotFileSink([this, source](const QString &text) { raiseText(source, Event::GotFile, text); });
             object = target;
             break;
         }
@@ -264,7 +263,7 @@ bool Window::build(const Bindings &bindings, QString *error)
                 widget->setFont(fontOf(*control.font));
             if (!control.tabStop)
                 widget->setFocusPolicy(Qt::NoFocus);
-            m_router->watch(widget, name);
+            m_router->watch(widget, source);
             object = widget;
         }
         object->setObjectName(name);
@@ -301,8 +300,10 @@ bool Window::bind(const Bindings &bindings, QString *error)
             *error = why;
         return false;
     };
+    m_handlers.assign((m_definition.controls.size() + 1) * std::size_t(kEventCount), std::nullopt);
     for (const Binding &binding : bindings) {
         EventSet bound = 0;
+        std::size_t source = 0;
         if (binding.control.isEmpty()) {
             bound = m_definition.window.events;
         } else {
@@ -311,6 +312,7 @@ bool Window::bind(const Bindings &bindings, QString *error)
             if (it == m_definition.controls.end())
                 return fail(QStringLiteral("binding names no control: %1").arg(binding.control));
             bound = it->events;
+            source = std::size_t(it - m_definition.controls.begin()) + 1;
         }
         if (!(bound & eventBit(binding.event)))
             return fail(QStringLiteral("the definition binds no such event of %1").arg(binding.control));
@@ -319,17 +321,17 @@ bool Window::bind(const Bindings &bindings, QString *error)
                                                             : std::holds_alternative<Handler>(binding.handler);
         if (!fits)
             return fail(QStringLiteral("handler of the wrong kind for %1").arg(binding.control));
-        const QString key = bindingKey(binding.control, binding.event);
-        if (m_bindings.contains(key))
+        std::optional<BoundHandler> &slot = m_handlers[source * std::size_t(kEventCount) + std::size_t(binding.event)];
+        if (slot)
             return fail(QStringLiteral("event of %1 bound twice").arg(binding.control));
-        m_bindings.insert(key, binding);
+        slot = binding.handler;
     }
     return true;
 }
 
 void Window::open()
 {
-    raise(QString(), Event::Created);
+    raise(0, Event::Created);
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect full = screen->geometry();
         const FramePosition place = centredFramePosition(full.width(), full.height(), m_definition.window);
@@ -396,29 +398,31 @@ bool Window::holdsCapture() const
 }
 
 template <class H>
-const H *Window::handler(QStringView control, Event event) const
+const H *Window::handler(int source, Event event) const
 {
     if (m_deliveryCount > 0)
         return nullptr;
-    const auto it = m_bindings.constFind(bindingKey(control, event));
-    return it == m_bindings.cend() ? nullptr : std::get_if<H>(&it->handler);
+    const std::size_t at = std::size_t(source) * std::size_t(kEventCount) + std::size_t(event);
+    if (at >= m_handlers.size() || !m_handlers[at])
+        return nullptr;
+    return std::get_if<H>(&*m_handlers[at]);
 }
 
-void Window::raise(QStringView control, Event event)
+void Window::raise(int source, Event event)
 {
-    if (const Handler *h = handler<Handler>(control, event))
+    if (const Handler *h = handler<Handler>(source, event))
         (*h)();
 }
 
-void Window::raisePointer(QStringView control, Event event, const PointerArgs &args)
+void Window::raisePointer(int source, Event event, const PointerArgs &args)
 {
-    if (const PointerHandler *h = handler<PointerHandler>(control, event))
+    if (const PointerHandler *h = handler<PointerHandler>(source, event))
         (*h)(args);
 }
 
-void Window::raiseText(QStringView control, Event event, const QString &text)
+void Window::raiseText(int source, Event event, const QString &text)
 {
-    if (const TextHandler *h = handler<TextHandler>(control, event))
+    if (const TextHandler *h = handler<TextHandler>(source, event))
         (*h)(text);
 }
 

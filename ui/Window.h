@@ -8,6 +8,8 @@
 #include <QStringView>
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QObject;
 class QWidget;
@@ -46,7 +48,6 @@ public:
     void open();
     // From here on no event is delivered.
     void beginEnding();
-    int deliveryCount() const { return m_deliveryCount; }
 
     QWidget &mainWidget() const { return *m_main; }
     const WindowDefinition &definition() const { return m_definition; }
@@ -73,24 +74,27 @@ public:
     void releasePointer();
     bool holdsCapture() const;
 
-    // Raise an event of a control (an empty name is the main window).
-    void raise(QStringView control, Event event);
-    void raisePointer(QStringView control, Event event, const PointerArgs &args);
-    void raiseText(QStringView control, Event event, const QString &text);
-
 private:
+    friend class PointerRouter;
+    using BoundHandler = decltype(Binding::handler);
+
     explicit Window(const WindowDefinition &definition);
     bool build(const Bindings &bindings, QString *error);
     bool bind(const Bindings &bindings, QString *error);
     template <class T>
     T &get(QStringView name) const;
+    // A source is 0 for the main window and 1 + its index in the definition for a control.
     template <class H>
-    const H *handler(QStringView control, Event event) const;
+    const H *handler(int source, Event event) const;
+    void raise(int source, Event event);
+    void raisePointer(int source, Event event, const PointerArgs &args);
+    void raiseText(int source, Event event, const QString &text);
 
     const WindowDefinition &m_definition;
     std::unique_ptr<QWidget> m_main;
     QHash<QString, QObject *> m_controls;
-    QHash<QString, Binding> m_bindings;
+    // kEventCount slots per source, filled once when the window is loaded.
+    std::vector<std::optional<BoundHandler>> m_handlers;
     PointerRouter *m_router = nullptr;
     int m_deliveryCount = 0;
 };

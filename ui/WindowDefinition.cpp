@@ -23,10 +23,10 @@ constexpr std::array<QStringView, 2> kTabPages = {u"主修改项", u"次修改�
 constexpr ColourValue kBlack = 0x000000;
 constexpr ColourValue kSilver = 0xC0C0C0;
 
-constexpr FontSpec kZoomFont{u"宋体", 16, 400};
-constexpr FontSpec kCaptionFont{u"微软雅黑", 16, 700};
+constexpr ControlFont kZoomFont{u"宋体", 16, 400};
+constexpr ControlFont kCaptionFont{u"微软雅黑", 16, 700};
 
-constexpr SliderSpec horizontal(int position = 1) { return {Qt::Horizontal, 1, 500, position}; }
+constexpr SliderRange horizontal(int position = 1) { return {Qt::Horizontal, 1, 500, position}; }
 
 // clang-format off
 const std::array<ControlRecord, 36> kControls = {{

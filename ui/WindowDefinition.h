@@ -28,13 +28,15 @@ enum class ControlKind {
     DropTarget,
 };
 
-struct FontSpec {
+// A control's own font: face, character height in pixels at 96 dots per inch, weight.
+struct ControlFont {
     QStringView face;
     int pixelHeight = 0;
     int weight = 400;
 };
 
-struct SliderSpec {
+// A slider's orientation, range and starting position.
+struct SliderRange {
     Qt::Orientation orientation = Qt::Horizontal;
     int minimum = 0;
     int maximum = 0;
@@ -55,8 +57,8 @@ struct ControlRecord {
     // Kind settings; each kind reads the ones that apply to it.
     QStringView text;             // caption or initial text
     ColourValue colour = 0;       // background of labels and group boxes, text of the caption
-    std::optional<FontSpec> font; // none: the default GUI font
-    SliderSpec slider{};
+    std::optional<ControlFont> font; // none: the default GUI font
+    SliderRange slider{};
     bool multiLine = false;
     bool checked = false; // radio buttons
     bool wordWrap = false;

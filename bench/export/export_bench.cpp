@@ -1,8 +1,7 @@
 // The save of a finished picture as the program does it, against ImageMagick's convert doing
 // the same job: the picture, a text caption, a filled mask rectangle, written as JPEG quality
 // 95. "save" is the click handler itself on the loaded window (snapshot of the picture area
-// with its overlays + encode from its pixels + atomic write); "bmp-path" is the same through the
-// BMP snapshot encoded from its bytes; the "step/" entries split the work.
+// with its overlays + encode from its pixels + atomic write); the "step/" entries split the work.
 #include "app/Editor.h"
 #include "app/EditorState.h"
 #include "editor/TemplateCatalogue.h"
@@ -12,6 +11,7 @@
 #include "exchange/SaveSnapshot.h"
 #include "exchange/SnapshotImage.h"
 #include "ui/Buttons.h"
+#include "ui/Controls.h"
 #include "ui/Label.h"
 #include "ui/PictureBox.h"
 #include "ui/Platform.h"
@@ -101,6 +101,7 @@ public:
     }
 
     ui::Window &window() const { return m_editor.window(); }
+    const ui::Controls &controls() const { return m_editor.controls(); }
     exchange::Context &context() { return m_editor.exchangeContext(); }
     QString saveFolder() const { return m_dir.filePath(QStringLiteral("Desktop")); }
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
@@ -161,53 +162,36 @@ void registerScene(Bench &bench, const Scene &scene, bool slow)
             }
         }
     }));
-    ours.push_back(benchmark::RegisterBenchmark(name("bmp-path/").c_str(), [&bench, scene, area](benchmark::State &state) {
-        bench.show(scene);
-        for (auto _ : state) {
-            const QSize size = area();
-            const exchange::SnapshotImage snapshot =
-                exchange::takeSnapshot(bench.window(), u"图片框1", size.width(), size.height());
-            const exchange::SaveOutcome outcome = exchange::saveSnapshot(snapshot, bench.context().save);
-            state.PauseTiming();
-            bench.clearSaved();
-            state.ResumeTiming();
-            if (outcome.result != exchange::SaveResult::Saved) {
-                state.SkipWithError("save failed");
-                return;
-            }
-        }
-    }));
-
     // The parts, each on the output of the one before.
     ours.push_back(benchmark::RegisterBenchmark(name("step/compose/").c_str(), [&bench, scene, area](benchmark::State &state) {
         bench.show(scene);
         for (auto _ : state)
             benchmark::DoNotOptimize(
-                exchange::composePictureArea(bench.window(), u"图片框1", area().width(), area().height()));
+                exchange::composePictureArea(bench.controls(), area().width(), area().height()));
     }));
     ours.push_back(benchmark::RegisterBenchmark(name("step/bmp/").c_str(), [&bench, scene, area](benchmark::State &state) {
         bench.show(scene);
-        const QImage picture = exchange::composePictureArea(bench.window(), u"图片框1", area().width(), area().height());
+        const QImage picture = exchange::composePictureArea(bench.controls(), area().width(), area().height());
         for (auto _ : state)
             benchmark::DoNotOptimize(exchange::encodeSnapshot(picture));
     }));
     ours.push_back(benchmark::RegisterBenchmark(name("step/jpeg-from-pixels/").c_str(), [&bench, scene, area](benchmark::State &state) {
         bench.show(scene);
-        const QImage picture = exchange::composePictureArea(bench.window(), u"图片框1", area().width(), area().height());
+        const QImage picture = exchange::composePictureArea(bench.controls(), area().width(), area().height());
         for (auto _ : state)
             benchmark::DoNotOptimize(exchange::encodeJpeg(picture));
     }));
     ours.push_back(benchmark::RegisterBenchmark(name("step/jpeg-from-bmp/").c_str(), [&bench, scene](benchmark::State &state) {
         bench.show(scene);
         const QSize size = bench.window().pictureBox(u"图片框1").size();
-        const exchange::SnapshotImage bmp = exchange::takeSnapshot(bench.window(), u"图片框1", size.width(), size.height());
+        const exchange::SnapshotImage bmp = exchange::takeSnapshot(bench.controls(), size.width(), size.height());
         for (auto _ : state)
             benchmark::DoNotOptimize(exchange::encodeJpegFromSnapshot(bmp));
     }));
     ours.push_back(benchmark::RegisterBenchmark(name("step/write/").c_str(), [&bench, scene, area](benchmark::State &state) {
         bench.show(scene);
         const QByteArray jpeg = exchange::encodeJpeg(
-            exchange::composePictureArea(bench.window(), u"图片框1", area().width(), area().height()));
+            exchange::composePictureArea(bench.controls(), area().width(), area().height()));
         for (auto _ : state) {
             const exchange::SaveOutcome outcome = exchange::saveUnique(bench.saveFolder(), QStringLiteral("bench"), jpeg);
             state.PauseTiming();
@@ -265,13 +249,11 @@ public:
             if (!it.key().startsWith("imagemagick/"))
                 continue;
             const QString scene = it.key().mid(int(qstrlen("imagemagick/"))).section('/', 0, 1);
-            for (const char *ours : {"save/", "bmp-path/"}) {
-                const QString prefix = QString::fromLatin1(ours) + scene;
-                for (auto mine = m_seconds.cbegin(); mine != m_seconds.cend(); ++mine)
-                    if (mine.key().startsWith(prefix) && mine.value() > 0)
-                        std::printf("ratio %-32s convert / ours = %.1fx\n", qPrintable(prefix),
-                                    it.value() / mine.value());
-            }
+            const QString prefix = QStringLiteral("save/") + scene;
+            for (auto mine = m_seconds.cbegin(); mine != m_seconds.cend(); ++mine)
+                if (mine.key().startsWith(prefix) && mine.value() > 0)
+                    std::printf("ratio %-32s convert / ours = %.1fx\n", qPrintable(prefix),
+                                it.value() / mine.value());
         }
     }
 

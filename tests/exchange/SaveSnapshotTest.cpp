@@ -117,8 +117,8 @@ private:
 
 TEST_F(SaveSnapshotFlow, WritesARealJpegNamedAfterTheMoment)
 {
-    const SnapshotImage snapshot = encodeSnapshot(test::patternPicture(379, 384));
-    const SaveOutcome first = saveSnapshot(snapshot, environment);
+    const QImage picture = test::patternPicture(379, 384);
+    const SaveOutcome first = savePicture(picture, environment);
     ASSERT_EQ(first.result, SaveResult::Saved);
     EXPECT_EQ(clockReads, 1);
     EXPECT_EQ(first.path, QDir(folder()).filePath(QString::fromUtf8("2016年12月10日3时18分30秒.jpg")));
@@ -130,24 +130,23 @@ TEST_F(SaveSnapshotFlow, WritesARealJpegNamedAfterTheMoment)
     EXPECT_EQ(decoded->image.size(), QSize(379, 384));
 
     // A second click in the same second keeps the first file.
-    const SaveOutcome second = saveSnapshot(snapshot, environment);
+    const SaveOutcome second = savePicture(picture, environment);
     ASSERT_EQ(second.result, SaveResult::Saved);
     EXPECT_EQ(second.path, QDir(folder()).filePath(QString::fromUtf8("2016年12月10日3时18分30秒(2).jpg")));
     EXPECT_EQ(readWholeFile(first.path), written);
     EXPECT_EQ(folderEntries(folder()).size(), 2);
 }
 
-TEST_F(SaveSnapshotFlow, WritesNothingForAnEmptyOrBrokenSnapshot)
+TEST_F(SaveSnapshotFlow, WritesNothingForANullPicture)
 {
-    EXPECT_EQ(saveSnapshot(SnapshotImage(), environment).result, SaveResult::NothingToSave);
-    EXPECT_EQ(saveSnapshot(SnapshotImage("BM and nothing else"), environment).result, SaveResult::Failed);
+    EXPECT_EQ(savePicture(QImage(), environment).result, SaveResult::NothingToSave);
     EXPECT_TRUE(folderEntries(folder()).isEmpty());
 }
 
 TEST_F(SaveSnapshotFlow, NoFolderFails)
 {
     environment.folder = [] { return QString(); };
-    EXPECT_EQ(saveSnapshot(encodeSnapshot(test::patternPicture(4, 4)), environment).result, SaveResult::Failed);
+    EXPECT_EQ(savePicture(test::patternPicture(4, 4), environment).result, SaveResult::Failed);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "app/Editor.h"
 #include "exchange/Context.h"
+#include "ui/Controls.h"
 #include "ui/FontSettings.h"
 
 #include <QColor>
@@ -45,6 +46,7 @@ protected:
     void SetUp() override;
 
     ui::Window &window() const { return editor.window(); }
+    const ui::Controls &controls() const { return editor.controls(); }
     exchange::Context &exchange() { return editor.exchangeContext(); }
     ui::PictureBox &area() const;
     QString buttonCaption(QStringView button) const;

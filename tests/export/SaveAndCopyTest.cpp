@@ -55,7 +55,7 @@ TEST_F(SaveTest, WritesTheAreaAsARealJpegNamedAfterTheClickAndNeverReplacesOne)
     const QByteArray first = readWholeFile(QDir(folder()).filePath(kFirstName));
     EXPECT_TRUE(first.startsWith("\xff\xd8\xff")) << "a JPEG, not BMP bytes under a .jpg name";
     // Made from the pixels, the file is the one the snapshot itself would give.
-    const SnapshotImage snapshot = takeSnapshot(window(), u"图片框1", 379, 384);
+    const SnapshotImage snapshot = takeSnapshot(controls(), 379, 384);
     EXPECT_EQ(first, encodeJpegFromSnapshot(snapshot));
     const QImage decoded = decodedFile(first);
     ASSERT_EQ(decoded.size(), QSize(379, 384));
@@ -80,7 +80,7 @@ TEST_F(SaveTest, ALargeAreaSavesTheSnapshotsPixelsAsWell)
     window().button(u"按钮3").click();
     ASSERT_EQ(savedFiles(), QStringList{kFirstName});
     const QImage saved = decodedFile(readWholeFile(QDir(folder()).filePath(kFirstName)));
-    const QImage snapshotAsJpeg = decodedFile(encodeJpegFromSnapshot(takeSnapshot(window(), u"图片框1", 2000, 1500)));
+    const QImage snapshotAsJpeg = decodedFile(encodeJpegFromSnapshot(takeSnapshot(controls(), 2000, 1500)));
     ASSERT_EQ(saved.size(), QSize(2000, 1500));
     EXPECT_EQ(saved, snapshotAsJpeg);
 }
@@ -162,7 +162,7 @@ TEST_F(CopyTest, PlacesThePictureOfTheAreasSizeAndPixels)
     window().button(u"按钮1").click();
     ASSERT_EQ(placed.size(), 1);
     EXPECT_EQ(placed.first().size(), QSize(379, 384));
-    EXPECT_EQ(differingPixels(placed.first(), composePictureArea(window(), u"图片框1", 379, 384)), 0);
+    EXPECT_EQ(differingPixels(placed.first(), composePictureArea(controls(), 379, 384)), 0);
     EXPECT_EQ(buttonCaption(u"按钮1"), QStringLiteral("复制成功!!"));
     EXPECT_TRUE(savedFiles().isEmpty());
 }
