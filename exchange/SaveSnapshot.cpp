@@ -1,6 +1,6 @@
 #include "exchange/SaveSnapshot.h"
 
-#include "exchange/JpegEncoder.h"
+#include "codec/JpegEncoder.h"
 #include "exchange/SaveName.h"
 
 #include <QByteArray>
@@ -48,18 +48,18 @@ SaveOutcome saveEncoded(const SaveEnvironment &environment, Encode encode)
 
 } // namespace
 
-SaveOutcome saveSnapshot(const SnapshotImage &snapshot, const SaveEnvironment &environment)
+SaveOutcome saveSnapshot(const codec::SnapshotImage &snapshot, const SaveEnvironment &environment)
 {
     if (snapshot.isEmpty())
         return {SaveResult::NothingToSave, {}};
-    return saveEncoded(environment, [&] { return encodeJpegFromSnapshot(snapshot); });
+    return saveEncoded(environment, [&] { return codec::encodeJpegFromSnapshot(snapshot); });
 }
 
 SaveOutcome savePicture(const QImage &picture, const SaveEnvironment &environment)
 {
     if (picture.isNull())
         return {SaveResult::NothingToSave, {}};
-    return saveEncoded(environment, [&] { return encodeJpeg(picture); });
+    return saveEncoded(environment, [&] { return codec::encodeJpeg(picture); });
 }
 
 } // namespace exchange

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "codec/SnapshotImage.h"
 #include "exchange/SafeFile.h"
-#include "exchange/SnapshotImage.h"
 
 #include <QDateTime>
 #include <QImage>
@@ -28,7 +28,7 @@ struct SaveEnvironment {
 
 // Saves the snapshot as a JPEG named after the moment (one clock read) in the folder, as a
 // new file. An empty snapshot gives NothingToSave without touching the disk.
-SaveOutcome saveSnapshot(const SnapshotImage &snapshot, const SaveEnvironment &environment = {});
+SaveOutcome saveSnapshot(const codec::SnapshotImage &snapshot, const SaveEnvironment &environment = {});
 
 // The same for the picture a snapshot is made from, encoded straight from its pixels into
 // the same file, so a large picture is not first copied into a BMP only to be thrown away. A null picture gives NothingToSave.

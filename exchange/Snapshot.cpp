@@ -64,10 +64,10 @@ QImage newPicture(QSize size)
 QImage composePictureArea(ui::Window &window, QStringView control, int width, int height)
 {
     QWidget *area = window.widget(control);
-    if (!area || !snapshotSizeAllowed(width, height))
+    if (!area || !codec::snapshotSizeAllowed(width, height))
         return {};
     const QSize captured = area->size();
-    if (!snapshotSizeAllowed(captured.width(), captured.height()))
+    if (!codec::snapshotSizeAllowed(captured.width(), captured.height()))
         return {};
 
     // RGB32 is what the raster painter draws fastest and what both encoders read directly.
@@ -93,9 +93,9 @@ QImage composePictureArea(ui::Window &window, QStringView control, int width, in
     return picture.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-SnapshotImage takeSnapshot(ui::Window &window, QStringView control, int width, int height)
+codec::SnapshotImage takeSnapshot(ui::Window &window, QStringView control, int width, int height)
 {
-    return encodeSnapshot(composePictureArea(window, control, width, height));
+    return codec::encodeSnapshot(composePictureArea(window, control, width, height));
 }
 
 } // namespace exchange

@@ -1,7 +1,7 @@
 #include "ScopedEnv.h"
 #include "exchange/SaveSnapshot.h"
 
-#include "exchange/SnapshotImage.h"
+#include "codec/SnapshotImage.h"
 
 #include "ExchangeTestSupport.h"
 
@@ -117,7 +117,7 @@ private:
 
 TEST_F(SaveSnapshotFlow, WritesARealJpegNamedAfterTheMoment)
 {
-    const SnapshotImage snapshot = encodeSnapshot(test::patternPicture(379, 384));
+    const codec::SnapshotImage snapshot = codec::encodeSnapshot(test::patternPicture(379, 384));
     const SaveOutcome first = saveSnapshot(snapshot, environment);
     ASSERT_EQ(first.result, SaveResult::Saved);
     EXPECT_EQ(clockReads, 1);
@@ -139,15 +139,15 @@ TEST_F(SaveSnapshotFlow, WritesARealJpegNamedAfterTheMoment)
 
 TEST_F(SaveSnapshotFlow, WritesNothingForAnEmptyOrBrokenSnapshot)
 {
-    EXPECT_EQ(saveSnapshot(SnapshotImage(), environment).result, SaveResult::NothingToSave);
-    EXPECT_EQ(saveSnapshot(SnapshotImage("BM and nothing else"), environment).result, SaveResult::Failed);
+    EXPECT_EQ(saveSnapshot(codec::SnapshotImage(), environment).result, SaveResult::NothingToSave);
+    EXPECT_EQ(saveSnapshot(codec::SnapshotImage("BM and nothing else"), environment).result, SaveResult::Failed);
     EXPECT_TRUE(folderEntries(folder()).isEmpty());
 }
 
 TEST_F(SaveSnapshotFlow, NoFolderFails)
 {
     environment.folder = [] { return QString(); };
-    EXPECT_EQ(saveSnapshot(encodeSnapshot(test::patternPicture(4, 4)), environment).result, SaveResult::Failed);
+    EXPECT_EQ(saveSnapshot(codec::encodeSnapshot(test::patternPicture(4, 4)), environment).result, SaveResult::Failed);
 }
 
 } // namespace
