@@ -1,10 +1,10 @@
 #include "exchange/Handlers.h"
 
+#include "codec/PictureDecoder.h"
 #include "exchange/SaveSnapshot.h"
 #include "ui/Buttons.h"
 #include "ui/Controls.h"
 #include "ui/PictureBox.h"
-#include "ui/decoder/PictureDecoder.h"
 
 #include <QClipboard>
 #include <QDateTime>
@@ -18,12 +18,12 @@ namespace {
 
 // The clipboard's picture: the snapshot read back by the decoder the picture area uses,
 // null unless it has the snapshot's own size.
-QImage clipboardPicture(const SnapshotImage &snapshot)
+QImage clipboardPicture(const codec::SnapshotImage &snapshot)
 {
-    const std::optional<BmpLayout> layout = readSnapshotLayout(snapshot);
+    const std::optional<codec::BmpLayout> layout = codec::readSnapshotLayout(snapshot);
     if (!layout)
         return {};
-    const std::optional<ui::DecodedPicture> decoded = ui::decodePicture(snapshot);
+    const std::optional<codec::DecodedPicture> decoded = codec::decodePicture(snapshot);
     if (!decoded || decoded->size() != QSize(layout->width, layout->height))
         return {};
     return decoded->frames.first();
@@ -66,7 +66,7 @@ void copyClicked(Context &ctx)
     const ui::Controls &c = ctx.ui();
     const int width = c.pictureArea.width();
     const int height = c.pictureArea.height();
-    const SnapshotImage snapshot = takeSnapshot(c, width, height);
+    const codec::SnapshotImage snapshot = takeSnapshot(c, width, height);
     // Nothing to place: the clipboard keeps what the user had on it.
     const QImage picture = clipboardPicture(snapshot);
     if (picture.isNull() || !ctx.clipboard)

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "codec/SnapshotImage.h"
 #include "exchange/Context.h"
-#include "exchange/SnapshotImage.h"
 
 #include <QImage>
 #include <QString>
@@ -14,7 +14,7 @@ namespace exchange {
 QImage composePictureArea(const ui::Controls &controls, int width, int height);
 
 // The same picture as a 24-bit BMP file; empty where composePictureArea gives null.
-SnapshotImage takeSnapshot(const ui::Controls &controls, int width, int height);
+codec::SnapshotImage takeSnapshot(const ui::Controls &controls, int width, int height);
 
 // got-file of the drop target: loads the first dropped file that is a picture.
 void fileDropped(Context &ctx, const QString &text);

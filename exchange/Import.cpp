@@ -1,8 +1,8 @@
 #include "exchange/Handlers.h"
 
+#include "codec/PictureDecoder.h"
 #include "ui/PictureBox.h"
 #include "ui/Controls.h"
-#include "ui/decoder/PictureDecoder.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -21,7 +21,7 @@ namespace {
 // A file larger than any picture the decoder would hold is not worth reading into memory.
 qint64 largestReadable()
 {
-    const ui::DecodeLimits &limits = ui::defaultDecodeLimits();
+    const codec::DecodeLimits &limits = codec::defaultDecodeLimits();
     return std::max(limits.maxFrameBytes, limits.maxAnimationBytes) + (qint64{1} << 20);
 }
 
@@ -42,13 +42,13 @@ std::optional<QByteArray> readWhole(const QString &path)
 }
 
 // The first dropped file that decodes; the others are passed over.
-std::optional<ui::DecodedPicture> firstPicture(const QString &text)
+std::optional<codec::DecodedPicture> firstPicture(const QString &text)
 {
     for (const QString &path : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
         std::optional<QByteArray> bytes = readWhole(path);
         if (!bytes)
             continue;
-        if (std::optional<ui::DecodedPicture> picture = ui::decodePicture(*bytes))
+        if (std::optional<codec::DecodedPicture> picture = codec::decodePicture(*bytes))
             return picture;
     }
     return std::nullopt;
@@ -59,7 +59,7 @@ std::optional<ui::DecodedPicture> firstPicture(const QString &text)
 void fileDropped(Context &ctx, const QString &text)
 {
     // Nothing to show leaves the user's current picture and its size alone.
-    std::optional<ui::DecodedPicture> dropped = firstPicture(text);
+    std::optional<codec::DecodedPicture> dropped = firstPicture(text);
     if (!dropped)
         return;
     ui::PictureBox &area = ctx.ui().pictureArea;

@@ -1,6 +1,6 @@
 #include "exchange/SaveSnapshot.h"
 
-#include "exchange/JpegEncoder.h"
+#include "codec/JpegEncoder.h"
 #include "exchange/SaveName.h"
 
 #include <QByteArray>
@@ -52,7 +52,7 @@ SaveOutcome savePicture(const QImage &picture, const SaveEnvironment &environmen
 {
     if (picture.isNull())
         return {SaveResult::NothingToSave, {}};
-    return saveEncoded(environment, [&] { return encodeJpeg(picture); });
+    return saveEncoded(environment, [&] { return codec::encodeJpeg(picture); });
 }
 
 } // namespace exchange

@@ -63,10 +63,10 @@ QImage newPicture(QSize size)
 QImage composePictureArea(const ui::Controls &controls, int width, int height)
 {
     QWidget *area = &controls.pictureArea;
-    if (!snapshotSizeAllowed(width, height))
+    if (!codec::snapshotSizeAllowed(width, height))
         return {};
     const QSize captured = area->size();
-    if (!snapshotSizeAllowed(captured.width(), captured.height()))
+    if (!codec::snapshotSizeAllowed(captured.width(), captured.height()))
         return {};
 
     // RGB32 is what the raster painter draws fastest and what both encoders read directly.
@@ -92,9 +92,9 @@ QImage composePictureArea(const ui::Controls &controls, int width, int height)
     return picture.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-SnapshotImage takeSnapshot(const ui::Controls &controls, int width, int height)
+codec::SnapshotImage takeSnapshot(const ui::Controls &controls, int width, int height)
 {
-    return encodeSnapshot(composePictureArea(controls, width, height));
+    return codec::encodeSnapshot(composePictureArea(controls, width, height));
 }
 
 } // namespace exchange

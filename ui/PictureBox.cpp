@@ -42,10 +42,10 @@ void PictureBox::setPicture(const QByteArray &bytes)
     // The old picture goes first, so that two large photos are never held at once.
     m_picture.reset();
     dropScaled();
-    setDecodedPicture(decodePicture(bytes));
+    setDecodedPicture(codec::decodePicture(bytes));
 }
 
-void PictureBox::setDecodedPicture(std::optional<DecodedPicture> picture)
+void PictureBox::setDecodedPicture(std::optional<codec::DecodedPicture> picture)
 {
     m_picture.reset();
     dropScaled();

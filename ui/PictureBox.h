@@ -1,8 +1,8 @@
 #pragma once
 
+#include "codec/PictureDecoder.h"
 #include "ui/Colour.h"
 #include "ui/Control.h"
-#include "ui/decoder/PictureDecoder.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -36,7 +36,7 @@ public:
 
     void setPicture(const QByteArray &bytes);
     // For a caller that has decoded the picture data already.
-    void setDecodedPicture(std::optional<DecodedPicture> picture);
+    void setDecodedPicture(std::optional<codec::DecodedPicture> picture);
     void setDisplayMode(int mode);
     DisplayMode displayMode() const { return m_mode; }
     void setBackgroundColour(ColourValue colour);
@@ -59,7 +59,7 @@ private:
     const QImage &scaledFrame(const QImage &frame, QSize size, bool smooth);
     void drawPart(QPainter &painter, const QImage &frame, QRect target, QRect part, bool smooth);
 
-    std::optional<DecodedPicture> m_picture;
+    std::optional<codec::DecodedPicture> m_picture;
     DisplayMode m_mode = DisplayMode::Natural;
     ColourValue m_background = kFaceColour;
     int m_frame = 0;

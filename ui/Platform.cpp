@@ -1,5 +1,6 @@
 #include "ui/Platform.h"
 
+#include "codec/PictureDecoder.h"
 #include "ui/text/Fonts.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ void preparePlatform()
         QApplication::setStyle(style);
     installFontSubstitutions();
     QApplication::setFont(defaultGuiFont());
+    codec::prepareImageReaders();
 }
 
 } // namespace ui

@@ -1,6 +1,6 @@
 // Decode time of the editor's decoder against plain libjpeg-turbo (the floor) and
 // against Qt's own JPEG reader, on the templates and on generated camera-sized photos.
-#include "decoder/PictureDecoder.h"
+#include "codec/PictureDecoder.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -91,7 +91,7 @@ void zanvoDecoder(benchmark::State &state, const Case *c)
 {
     for (auto _ : state) {
         for (const QByteArray &file : c->files) {
-            auto picture = ui::decodePicture(file);
+            auto picture = codec::decodePicture(file);
             if (!picture)
                 state.SkipWithError("decode failed");
             benchmark::DoNotOptimize(picture);
@@ -191,7 +191,7 @@ int main(int argc, char **argv)
     // The same photo taken with the camera on its side: the rotation shows in zanvo/floor.
     cases().push_back({"photo24mp-exif6", {withExifOrientation6(photo24)}});
     // Qt's readers refuse more than 256 MB by default, so a 50-megapixel photo fails;
-    // the comparison runs Qt with the limit raised as the editor's decoder raises it.
+    // the comparison runs Qt with the limit raised as the editor raises it at start-up.
     {
         QByteArray photo = generatePhoto(8660, 5773);
         QBuffer buffer(&photo);
@@ -199,7 +199,7 @@ int main(int argc, char **argv)
         QImageReader reader(&buffer, "jpeg");
         std::printf("Qt's default reader on a 50-megapixel JPEG: %s\n",
                     reader.read().isNull() ? qPrintable(reader.errorString()) : "decoded");
-        QImageReader::setAllocationLimit(2048);
+        codec::prepareImageReaders();
         cases().push_back({"photo50mp", {photo}});
     }
 

@@ -4,13 +4,13 @@
 
 #include "app/Editor.h"
 #include "app/EditorState.h"
+#include "codec/PictureDecoder.h"
 #include "editor/Handlers.h"
 #include "exchange/Handlers.h"
 #include "ui/Events.h"
 #include "ui/PictureBox.h"
 #include "ui/Platform.h"
 #include "ui/Window.h"
-#include "ui/decoder/PictureDecoder.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -183,7 +183,7 @@ void BM_DecodeDroppedPhoto(benchmark::State &state)
     file.open(QIODevice::ReadOnly);
     const QByteArray bytes = file.readAll();
     for (auto _ : state)
-        benchmark::DoNotOptimize(ui::decodePicture(bytes));
+        benchmark::DoNotOptimize(codec::decodePicture(bytes));
 }
 BENCHMARK(BM_DecodeDroppedPhoto)->Iterations(8)->Unit(benchmark::kMillisecond);
 

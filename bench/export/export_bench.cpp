@@ -4,12 +4,12 @@
 // with its overlays + encode from its pixels + atomic write); the "step/" entries split the work.
 #include "app/Editor.h"
 #include "app/EditorState.h"
+#include "codec/JpegEncoder.h"
+#include "codec/SnapshotImage.h"
 #include "editor/TemplateCatalogue.h"
 #include "exchange/Handlers.h"
-#include "exchange/JpegEncoder.h"
 #include "exchange/SafeFile.h"
 #include "exchange/SaveSnapshot.h"
-#include "exchange/SnapshotImage.h"
 #include "ui/Buttons.h"
 #include "ui/Controls.h"
 #include "ui/Label.h"
@@ -173,24 +173,24 @@ void registerScene(Bench &bench, const Scene &scene, bool slow)
         bench.show(scene);
         const QImage picture = exchange::composePictureArea(bench.controls(), area().width(), area().height());
         for (auto _ : state)
-            benchmark::DoNotOptimize(exchange::encodeSnapshot(picture));
+            benchmark::DoNotOptimize(codec::encodeSnapshot(picture));
     }));
     ours.push_back(benchmark::RegisterBenchmark(name("step/jpeg-from-pixels/").c_str(), [&bench, scene, area](benchmark::State &state) {
         bench.show(scene);
         const QImage picture = exchange::composePictureArea(bench.controls(), area().width(), area().height());
         for (auto _ : state)
-            benchmark::DoNotOptimize(exchange::encodeJpeg(picture));
+            benchmark::DoNotOptimize(codec::encodeJpeg(picture));
     }));
     ours.push_back(benchmark::RegisterBenchmark(name("step/jpeg-from-bmp/").c_str(), [&bench, scene](benchmark::State &state) {
         bench.show(scene);
         const QSize size = bench.window().pictureBox(u"图片框1").size();
-        const exchange::SnapshotImage bmp = exchange::takeSnapshot(bench.controls(), size.width(), size.height());
+        const codec::SnapshotImage bmp = exchange::takeSnapshot(bench.controls(), size.width(), size.height());
         for (auto _ : state)
-            benchmark::DoNotOptimize(exchange::encodeJpegFromSnapshot(bmp));
+            benchmark::DoNotOptimize(codec::encodeJpegFromSnapshot(bmp));
     }));
     ours.push_back(benchmark::RegisterBenchmark(name("step/write/").c_str(), [&bench, scene, area](benchmark::State &state) {
         bench.show(scene);
-        const QByteArray jpeg = exchange::encodeJpeg(
+        const QByteArray jpeg = codec::encodeJpeg(
             exchange::composePictureArea(bench.controls(), area().width(), area().height()));
         for (auto _ : state) {
             const exchange::SaveOutcome outcome = exchange::saveUnique(bench.saveFolder(), QStringLiteral("bench"), jpeg);
@@ -286,7 +286,7 @@ int main(int argc, char **argv)
     const Scene templateScene{QStringLiteral("template27/%1x%2").arg(entry->displaySize.width()).arg(entry->displaySize.height()),
                               bench.filePath("template27.jpg"), entry->image, entry->displaySize};
     const QSize photoSize(6000, 4000);
-    const QByteArray photo = exchange::encodeJpeg(generatedPhoto(photoSize), 90);
+    const QByteArray photo = codec::encodeJpeg(generatedPhoto(photoSize), 90);
     const Scene photoScene{QStringLiteral("photo/6000x4000"), bench.filePath("photo.jpg"), photo, photoSize};
     if (!writeFile(templateScene.inputFile, templateScene.picture) || !writeFile(photoScene.inputFile, photo))
         return 1;

@@ -1,7 +1,7 @@
 #include "DecoderTestSupport.h"
 
-#include "decoder/PictureDecoder.h"
-#include "decoder/BmpHeader.h"
+#include "codec/BmpHeader.h"
+#include "codec/PictureDecoder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -31,7 +31,7 @@ TEST_P(WellFormedBmp, MatchesReference)
         readReferencePng(QStringLiteral("bmpsuite/reference/%1.png").arg(QLatin1String(GetParam().reference)));
     ASSERT_FALSE(reference.isNull());
 
-    const auto picture = ui::decodePicture(data);
+    const auto picture = codec::decodePicture(data);
     ASSERT_TRUE(picture.has_value());
     ASSERT_EQ(picture->frames.size(), 1);
     EXPECT_EQ(imageDifference(picture->frames.first(), reference, 1), "");
@@ -72,7 +72,7 @@ TEST(BmpSuite, QuestionableFilesNeverCrash)
     const QStringList files = bmpFiles("q");
     ASSERT_FALSE(files.isEmpty());
     for (const QString &file : files) {
-        const auto picture = ui::decodePicture(readFixture("bmpsuite/q/" + file));
+        const auto picture = codec::decodePicture(readFixture("bmpsuite/q/" + file));
         if (picture) {
             EXPECT_FALSE(picture->size().isEmpty()) << file.toStdString();
             EXPECT_EQ(picture->frames.size(), picture->frameDelaysMs.size());
@@ -85,7 +85,7 @@ TEST(BmpSuite, BadFilesAreRefusedOrPartial)
     const QStringList files = bmpFiles("b");
     ASSERT_FALSE(files.isEmpty());
     for (const QString &file : files) {
-        const auto picture = ui::decodePicture(readFixture("bmpsuite/b/" + file));
+        const auto picture = codec::decodePicture(readFixture("bmpsuite/b/" + file));
         if (picture) {
             // A partial picture never exceeds what the header declares.
             EXPECT_LE(picture->size().width(), 127) << file.toStdString();
@@ -97,17 +97,17 @@ TEST(BmpSuite, BadFilesAreRefusedOrPartial)
 TEST(BmpSuite, HugeDeclaredSizeIsRefusedBeforeDecoding)
 {
     const QByteArray data = readFixture("bmpsuite/b/reallybig.bmp");
-    const QSize declared = ui::decoder::bmpDeclaredSize(data);
+    const QSize declared = codec::bmpDeclaredSize(data);
     EXPECT_EQ(declared, QSize(3000000, 2000000));
-    EXPECT_GT(qint64(declared.width()) * declared.height(), ui::DecodeLimits::kMaxPixels);
-    EXPECT_FALSE(ui::decodePicture(data).has_value());
+    EXPECT_GT(qint64(declared.width()) * declared.height(), codec::DecodeLimits::kMaxPixels);
+    EXPECT_FALSE(codec::decodePicture(data).has_value());
 }
 
 TEST(BmpSuite, TopDownHeightIsAMagnitude)
 {
-    EXPECT_EQ(ui::decoder::bmpDeclaredSize(readFixture("bmpsuite/g/pal8topdown.bmp")), QSize(127, 64));
-    EXPECT_EQ(ui::decoder::bmpDeclaredSize(readFixture("bmpsuite/g/pal8os2.bmp")), QSize(127, 64));
-    EXPECT_FALSE(ui::decoder::bmpDeclaredSize(QByteArray("BM\0\0", 4)).isValid());
+    EXPECT_EQ(codec::bmpDeclaredSize(readFixture("bmpsuite/g/pal8topdown.bmp")), QSize(127, 64));
+    EXPECT_EQ(codec::bmpDeclaredSize(readFixture("bmpsuite/g/pal8os2.bmp")), QSize(127, 64));
+    EXPECT_FALSE(codec::bmpDeclaredSize(QByteArray("BM\0\0", 4)).isValid());
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "decoder/PictureDecoder.h"
+#include "codec/PictureDecoder.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,7 +21,7 @@ TEST(DecoderCorpus, EverySeedDecodesSafely)
         for (const qsizetype length : {n, qsizetype(6), qsizetype(16), qsizetype(128), n / 4, n / 2, 3 * n / 4, n - 1}) {
             if (length < 0 || length > n)
                 continue;
-            const auto picture = ui::decodePicture(data.first(length));
+            const auto picture = codec::decodePicture(data.first(length));
             if (picture) {
                 EXPECT_FALSE(picture->frames.isEmpty()) << name.toStdString() << " " << length;
                 EXPECT_EQ(picture->frames.size(), picture->frameDelaysMs.size());

@@ -1,7 +1,7 @@
 #include "DecoderTestSupport.h"
 
-#include "decoder/ExifOrientation.h"
-#include "decoder/PictureDecoder.h"
+#include "codec/ExifOrientation.h"
+#include "codec/PictureDecoder.h"
 
 #include <QImage>
 #include <QPainter>
@@ -21,7 +21,7 @@ using decodertest::withExifOrientation;
 
 QImage decodedFrame(const QByteArray &data)
 {
-    const auto picture = ui::decodePicture(data);
+    const auto picture = codec::decodePicture(data);
     return picture ? picture->frames.first() : QImage();
 }
 
@@ -66,8 +66,8 @@ TEST(JpegDecoder, TwelveBitPrecisionIsRefused)
 {
     const QByteArray data = readFixture("jpeg/monkey12.jpg");
     ASSERT_FALSE(data.isEmpty());
-    EXPECT_EQ(ui::recognisePicture(data), ui::PictureFormat::Jpeg);
-    EXPECT_FALSE(ui::decodePicture(data).has_value());
+    EXPECT_EQ(codec::recognisePicture(data), codec::PictureFormat::Jpeg);
+    EXPECT_FALSE(codec::decodePicture(data).has_value());
 }
 
 qsizetype endOfFirstScanHeader(const QByteArray &jpeg)
@@ -83,7 +83,7 @@ TEST(JpegDecoder, EveryTruncationDecodesToFullSizeOrNothing)
     const qsizetype scanStart = endOfFirstScanHeader(full);
     ASSERT_GT(scanStart, 0);
     for (qsizetype length = 0; length < full.size(); ++length) {
-        const auto picture = ui::decodePicture(full.first(length));
+        const auto picture = codec::decodePicture(full.first(length));
         if (length >= scanStart) {
             ASSERT_TRUE(picture.has_value()) << length;
             ASSERT_EQ(picture->size(), QSize(227, 149)) << length;
@@ -137,7 +137,7 @@ TEST_P(ExifOrientation, PictureStandsUpright)
     const auto [expected, bigEndian] = GetParam();
     const QByteArray plain = encodeJpeg(quarters(R, G, B, W), TJSAMP_444, 100);
     const QByteArray data = withExifOrientation(plain, expected.orientation, bigEndian);
-    EXPECT_EQ(ui::decoder::jpegExifOrientation(data), expected.orientation);
+    EXPECT_EQ(codec::jpegExifOrientation(data), expected.orientation);
 
     const QImage image = decodedFrame(data);
     ASSERT_EQ(image.size(), expected.size);
@@ -174,7 +174,7 @@ class TiffOrientation : public ::testing::TestWithParam<TiffCase> {};
 
 TEST_P(TiffOrientation, ReadsOnlyWhatIsThere)
 {
-    EXPECT_EQ(ui::decoder::tiffOrientation(GetParam().tiff), GetParam().orientation);
+    EXPECT_EQ(codec::tiffOrientation(GetParam().tiff), GetParam().orientation);
 }
 
 QByteArray damaged(QByteArray tiff, qsizetype offset, char value)
@@ -212,24 +212,24 @@ TEST(JpegExifOrientation, SegmentsAreWalkedSafely)
     QByteArray withXmp = rotated;
     const QByteArray xmp = QByteArray("http://ns.adobe.com/xap/1.0/\0<x/>", 34);
     withXmp.insert(2, QByteArray("\xFF\xE1") + char(0) + char(xmp.size() + 2) + xmp);
-    EXPECT_EQ(ui::decoder::jpegExifOrientation(withXmp), 6);
+    EXPECT_EQ(codec::jpegExifOrientation(withXmp), 6);
 
     // A segment length running past the end, or below its own size.
     QByteArray overlong = rotated;
     overlong[4] = char(0xFF);
     overlong[5] = char(0xFF);
-    EXPECT_EQ(ui::decoder::jpegExifOrientation(overlong.first(40)), 1);
+    EXPECT_EQ(codec::jpegExifOrientation(overlong.first(40)), 1);
     QByteArray tooShort = rotated;
     tooShort[4] = 0;
     tooShort[5] = 1;
-    EXPECT_EQ(ui::decoder::jpegExifOrientation(tooShort), 1);
+    EXPECT_EQ(codec::jpegExifOrientation(tooShort), 1);
 
     // Exif after the image data is not looked at.
-    EXPECT_EQ(ui::decoder::jpegExifOrientation(plain + rotated.mid(2, 64)), 1);
-    EXPECT_EQ(ui::decoder::jpegExifOrientation(rotated.first(2 + rotated.size() - plain.size())), 6);
+    EXPECT_EQ(codec::jpegExifOrientation(plain + rotated.mid(2, 64)), 1);
+    EXPECT_EQ(codec::jpegExifOrientation(rotated.first(2 + rotated.size() - plain.size())), 6);
     const qsizetype segmentEnd = 2 + rotated.size() - plain.size();
     for (qsizetype length = 0; length < segmentEnd; ++length)
-        EXPECT_EQ(ui::decoder::jpegExifOrientation(rotated.first(length)), 1) << length;
+        EXPECT_EQ(codec::jpegExifOrientation(rotated.first(length)), 1) << length;
 }
 
 QByteArray invertedCmykQuarters(const std::array<std::array<int, 4>, 4> &inks)
@@ -277,13 +277,13 @@ TEST(JpegDecoder, GreyscaleAndSubsampledColour)
 TEST(JpegDecoder, SizeLimitsAreCheckedFromTheHeader)
 {
     const QByteArray data = readFixture("jpeg/testorig.jpg");
-    ui::DecodeLimits limits;
+    codec::DecodeLimits limits;
     limits.maxPixels = 227 * 149 - 1;
-    EXPECT_FALSE(ui::decodePicture(data, limits).has_value());
+    EXPECT_FALSE(codec::decodePicture(data, limits).has_value());
     limits.maxPixels = 227 * 149;
-    EXPECT_TRUE(ui::decodePicture(data, limits).has_value());
+    EXPECT_TRUE(codec::decodePicture(data, limits).has_value());
     limits.maxFrameBytes = 227 * 149 * 4 - 1;
-    EXPECT_FALSE(ui::decodePicture(data, limits).has_value());
+    EXPECT_FALSE(codec::decodePicture(data, limits).has_value());
 }
 
 TEST(JpegDecoder, HugeDeclaredSizeIsRefused)
@@ -296,7 +296,7 @@ TEST(JpegDecoder, HugeDeclaredSizeIsRefused)
         data[offset] = char(0xEA);
         data[offset + 1] = char(0x60);
     }
-    EXPECT_FALSE(ui::decodePicture(data).has_value());
+    EXPECT_FALSE(codec::decodePicture(data).has_value());
 }
 
 } // namespace

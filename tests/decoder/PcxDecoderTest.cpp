@@ -1,6 +1,6 @@
 #include "DecoderTestSupport.h"
 
-#include "decoder/PictureDecoder.h"
+#include "codec/PictureDecoder.h"
 
 #include <QHash>
 
@@ -16,7 +16,7 @@ using decodertest::readReferencePng;
 
 struct PcxCase {
     const char *name;
-    ui::PictureFormat format; // None: not a recognised kind
+    codec::PictureFormat format; // None: not a recognised kind
 };
 
 class PcxFixture : public ::testing::TestWithParam<PcxCase> {};
@@ -25,9 +25,9 @@ TEST_P(PcxFixture, RecognisedKindsMatchTheirPngOthersGiveNothing)
 {
     const QByteArray data = readFixture(QStringLiteral("pcx/%1.pcx").arg(QLatin1String(GetParam().name)));
     ASSERT_FALSE(data.isEmpty());
-    EXPECT_EQ(ui::recognisePicture(data), GetParam().format);
-    const auto picture = ui::decodePicture(data);
-    if (GetParam().format == ui::PictureFormat::None) {
+    EXPECT_EQ(codec::recognisePicture(data), GetParam().format);
+    const auto picture = codec::decodePicture(data);
+    if (GetParam().format == codec::PictureFormat::None) {
         EXPECT_FALSE(picture.has_value());
         return;
     }
@@ -38,12 +38,12 @@ TEST_P(PcxFixture, RecognisedKindsMatchTheirPngOthersGiveNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     Fixtures, PcxFixture,
-    ::testing::Values(PcxCase{"indexed8", ui::PictureFormat::Pcx8}, PcxCase{"ccbug_463951", ui::PictureFormat::Pcx8},
-                      PcxCase{"rgb", ui::PictureFormat::Pcx8}, PcxCase{"bw", ui::PictureFormat::Pcx8},
-                      PcxCase{"rgb-gimp-2.8.10", ui::PictureFormat::Pcx8},
-                      PcxCase{"dice_rgba", ui::PictureFormat::Pcx8}, PcxCase{"16color", ui::PictureFormat::None},
-                      PcxCase{"mono", ui::PictureFormat::None}, PcxCase{"CGA_FSD", ui::PictureFormat::None},
-                      PcxCase{"indexed4", ui::PictureFormat::None}, PcxCase{"ICONDOC", ui::PictureFormat::None}),
+    ::testing::Values(PcxCase{"indexed8", codec::PictureFormat::Pcx8}, PcxCase{"ccbug_463951", codec::PictureFormat::Pcx8},
+                      PcxCase{"rgb", codec::PictureFormat::Pcx8}, PcxCase{"bw", codec::PictureFormat::Pcx8},
+                      PcxCase{"rgb-gimp-2.8.10", codec::PictureFormat::Pcx8},
+                      PcxCase{"dice_rgba", codec::PictureFormat::Pcx8}, PcxCase{"16color", codec::PictureFormat::None},
+                      PcxCase{"mono", codec::PictureFormat::None}, PcxCase{"CGA_FSD", codec::PictureFormat::None},
+                      PcxCase{"indexed4", codec::PictureFormat::None}, PcxCase{"ICONDOC", codec::PictureFormat::None}),
     [](const auto &testInfo) {
         std::string name = testInfo.param.name;
         for (char &c : name)
@@ -60,8 +60,8 @@ QByteArray asVersion3(QByteArray data)
 TEST(PcxDecoder, OneBitVersion3IsBlackAndWhite)
 {
     const QByteArray data = asVersion3(readFixture("pcx/mono.pcx"));
-    ASSERT_EQ(ui::recognisePicture(data), ui::PictureFormat::Pcx1);
-    const auto picture = ui::decodePicture(data);
+    ASSERT_EQ(codec::recognisePicture(data), codec::PictureFormat::Pcx1);
+    const auto picture = codec::decodePicture(data);
     ASSERT_TRUE(picture.has_value());
     EXPECT_EQ(picture->frames.first().format(), QImage::Format_RGB32);
     EXPECT_EQ(imageDifference(picture->frames.first(), readReferencePng("pcx/mono.png"), 0), "");
@@ -72,7 +72,7 @@ TEST(PcxDecoder, OneBitVersion3IsBlackAndWhite)
 TEST(PcxDecoder, FourPlaneVersion3UsesTheEgaPalette)
 {
     const QByteArray original = readFixture("pcx/16color.pcx");
-    const auto picture = ui::decodePicture(asVersion3(original));
+    const auto picture = codec::decodePicture(asVersion3(original));
     ASSERT_TRUE(picture.has_value());
     const QImage decoded = picture->frames.first();
     const QImage reference = readReferencePng("pcx/16color.png").convertToFormat(QImage::Format_RGB32);
@@ -98,10 +98,10 @@ TEST(PcxDecoder, EveryTruncationGivesFullSizeOrNothing)
 {
     for (const char *file : {"pcx/indexed8.pcx", "pcx/rgb.pcx", "pcx/dice_rgba.pcx"}) {
         const QByteArray full = readFixture(file);
-        const auto whole = ui::decodePicture(full);
+        const auto whole = codec::decodePicture(full);
         ASSERT_TRUE(whole.has_value()) << file;
         for (qsizetype length = 0; length < full.size(); ++length) {
-            const auto picture = ui::decodePicture(full.first(length));
+            const auto picture = codec::decodePicture(full.first(length));
             if (length < 128) {
                 EXPECT_FALSE(picture.has_value()) << file << " " << length;
             } else {
@@ -125,7 +125,7 @@ TEST_P(PcxHeaderDamage, IsRefused)
     QByteArray data = readFixture("pcx/indexed8.pcx");
     for (qsizetype i = 0; i < GetParam().bytes.size(); ++i)
         data[GetParam().offset + i] = char(GetParam().bytes[i]);
-    EXPECT_FALSE(ui::decodePicture(data).has_value());
+    EXPECT_FALSE(codec::decodePicture(data).has_value());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -145,7 +145,7 @@ TEST(PcxDecoder, HugeDeclaredSizeIsRefused)
     data[11] = char(0xFF);
     data[66] = char(0xFF);
     data[67] = char(0xFF);
-    EXPECT_FALSE(ui::decodePicture(data).has_value());
+    EXPECT_FALSE(codec::decodePicture(data).has_value());
 }
 
 TEST(PcxDecoder, RunsMayCrossScanlines)
@@ -168,7 +168,7 @@ TEST(PcxDecoder, RunsMayCrossScanlines)
     palette[7 * 3 + 1] = char(0x34);
     palette[7 * 3 + 2] = char(0x56);
     data += palette;
-    const auto picture = ui::decodePicture(data);
+    const auto picture = codec::decodePicture(data);
     ASSERT_TRUE(picture.has_value());
     const QImage image = picture->frames.first();
     ASSERT_EQ(image.size(), QSize(4, 2));

@@ -1,7 +1,7 @@
 #include "DecoderTestSupport.h"
 
-#include "decoder/PictureDecoder.h"
-#include "decoder/QtReaderDecoder.h"
+#include "codec/PictureDecoder.h"
+#include "codec/QtReaderDecoder.h"
 
 #include <QImageReader>
 
@@ -77,7 +77,7 @@ QByteArray handMadeGif(const QList<GifFrame> &frames)
 
 TEST(GifDecoder, AnimatedGifGivesEveryFrameWithItsDelay)
 {
-    const auto picture = ui::decodePicture(handMadeGif({{1, 10}, {2, 20}, {3, 5}}));
+    const auto picture = codec::decodePicture(handMadeGif({{1, 10}, {2, 20}, {3, 5}}));
     ASSERT_TRUE(picture.has_value());
     ASSERT_EQ(picture->frames.size(), 3);
     EXPECT_TRUE(picture->animated());
@@ -92,7 +92,7 @@ TEST(GifDecoder, AnimatedGifGivesEveryFrameWithItsDelay)
 
 TEST(GifDecoder, DelaysTooShortToMeanAnythingBecome100Ms)
 {
-    const auto picture = ui::decodePicture(handMadeGif({{1, 0}, {2, 1}, {3, 2}}));
+    const auto picture = codec::decodePicture(handMadeGif({{1, 0}, {2, 1}, {3, 2}}));
     ASSERT_TRUE(picture.has_value());
     EXPECT_EQ(picture->frameDelaysMs, QList<int>({100, 100, 20}));
 }
@@ -100,7 +100,7 @@ TEST(GifDecoder, DelaysTooShortToMeanAnythingBecome100Ms)
 TEST(GifDecoder, SingleFrameIsStill)
 {
     for (const QByteArray &data : {handMadeGif({{2, 50}}), readFixture("misc/python.gif")}) {
-        const auto picture = ui::decodePicture(data);
+        const auto picture = codec::decodePicture(data);
         ASSERT_TRUE(picture.has_value());
         EXPECT_EQ(picture->frames.size(), 1);
         EXPECT_EQ(picture->frameDelaysMs, QList<int>({0}));
@@ -111,15 +111,15 @@ TEST(GifDecoder, SingleFrameIsStill)
 TEST(GifDecoder, FramesBeyondTheMemoryBudgetAreDropped)
 {
     const QByteArray gif = handMadeGif({{1, 10}, {2, 10}, {3, 10}});
-    ui::DecodeLimits limits;
+    codec::DecodeLimits limits;
     limits.maxAnimationBytes = 2 * 2 * 4 * 2; // two frames
-    const auto picture = ui::decodePicture(gif, limits);
+    const auto picture = codec::decodePicture(gif, limits);
     ASSERT_TRUE(picture.has_value());
     EXPECT_EQ(picture->frames.size(), 2);
     EXPECT_EQ(picture->frameDelaysMs.size(), 2);
 
     limits.maxAnimationBytes = 1; // the first frame is always kept
-    const auto first = ui::decodePicture(gif, limits);
+    const auto first = codec::decodePicture(gif, limits);
     ASSERT_TRUE(first.has_value());
     EXPECT_EQ(first->frames.size(), 1);
     EXPECT_EQ(first->frameDelaysMs, QList<int>({0}));
@@ -127,7 +127,7 @@ TEST(GifDecoder, FramesBeyondTheMemoryBudgetAreDropped)
 
 TEST(GifDecoder, TransparencyGivesPremultipliedFrames)
 {
-    const auto picture = ui::decodePicture(handMadeGif({{1, 10, 1}, {2, 10}}));
+    const auto picture = codec::decodePicture(handMadeGif({{1, 10, 1}, {2, 10}}));
     ASSERT_TRUE(picture.has_value());
     ASSERT_FALSE(picture->frames.isEmpty());
     EXPECT_EQ(picture->frames.first().format(), QImage::Format_ARGB32_Premultiplied);
@@ -138,7 +138,7 @@ TEST(GifDecoder, EveryTruncationIsSafe)
 {
     const QByteArray gif = handMadeGif({{1, 10}, {2, 20}});
     for (qsizetype length = 0; length < gif.size(); ++length) {
-        const auto picture = ui::decodePicture(gif.first(length));
+        const auto picture = codec::decodePicture(gif.first(length));
         if (picture) {
             EXPECT_EQ(picture->size(), QSize(2, 2)) << length;
             EXPECT_EQ(picture->frames.size(), picture->frameDelaysMs.size()) << length;
@@ -155,7 +155,7 @@ class MiscFormats : public ::testing::TestWithParam<MiscCase> {};
 
 TEST_P(MiscFormats, SamePictureInEveryFormat)
 {
-    const auto picture = ui::decodePicture(readFixture(QStringLiteral("misc/") + QLatin1String(GetParam().file)));
+    const auto picture = codec::decodePicture(readFixture(QStringLiteral("misc/") + QLatin1String(GetParam().file)));
     ASSERT_EQ(picture.has_value(), GetParam().decodes);
     if (!picture)
         return;
@@ -177,40 +177,40 @@ INSTANTIATE_TEST_SUITE_P(Python, MiscFormats,
 TEST(IconDecoder, MultiSizeIconGivesTheLargest)
 {
     QByteArray icon = readFixture("misc/idle.ico");
-    const auto picture = ui::decodePicture(icon);
+    const auto picture = codec::decodePicture(icon);
     ASSERT_TRUE(picture.has_value());
     EXPECT_EQ(picture->size(), QSize(256, 256));
     EXPECT_EQ(picture->frames.first().format(), QImage::Format_ARGB32_Premultiplied);
 
     icon[2] = 2; // the same images as a cursor
-    ASSERT_EQ(ui::recognisePicture(icon), ui::PictureFormat::Cursor);
-    const auto cursor = ui::decodePicture(icon);
+    ASSERT_EQ(codec::recognisePicture(icon), codec::PictureFormat::Cursor);
+    const auto cursor = codec::decodePicture(icon);
     ASSERT_TRUE(cursor.has_value());
     EXPECT_EQ(cursor->size(), QSize(256, 256));
 }
 
 TEST(IconDecoder, ImagesBeyondTheLimitsAreSkipped)
 {
-    ui::DecodeLimits limits;
+    codec::DecodeLimits limits;
     limits.maxPixels = 48 * 48;
-    const auto picture = ui::decodePicture(readFixture("misc/idle.ico"), limits);
+    const auto picture = codec::decodePicture(readFixture("misc/idle.ico"), limits);
     ASSERT_TRUE(picture.has_value());
     EXPECT_EQ(picture->size(), QSize(48, 48));
 }
 
 TEST(QtReaders, DeclaredSizeBeyondTheLimitsIsRefused)
 {
-    ui::DecodeLimits limits;
+    codec::DecodeLimits limits;
     limits.maxPixels = 16 * 16 - 1;
     for (const char *file : {"misc/python.png", "misc/python.bmp", "misc/python.gif", "misc/python.webp"})
-        EXPECT_FALSE(ui::decodePicture(readFixture(file), limits).has_value()) << file;
+        EXPECT_FALSE(codec::decodePicture(readFixture(file), limits).has_value()) << file;
 }
 
 TEST(QtReaders, AllocationLimitIsRaisedForLargePhotos)
 {
-    ASSERT_TRUE(ui::decodePicture(readFixture("misc/python.png")).has_value());
+    ASSERT_TRUE(codec::decodePicture(readFixture("misc/python.png")).has_value());
     const int limit = QImageReader::allocationLimit();
-    EXPECT_TRUE(limit == 0 || limit >= ui::decoder::kQtAllocationLimitMb) << limit;
+    EXPECT_TRUE(limit == 0 || limit >= codec::kQtAllocationLimitMb) << limit;
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "decoder/PictureDecoder.h"
+#include "codec/PictureDecoder.h"
 
 #include <QByteArray>
 
@@ -6,7 +6,7 @@
 
 namespace {
 
-using ui::PictureFormat;
+using codec::PictureFormat;
 
 struct SignatureCase {
     const char *name;
@@ -26,7 +26,7 @@ class Recognition : public ::testing::TestWithParam<SignatureCase> {};
 
 TEST_P(Recognition, FormatFromFirstBytes)
 {
-    EXPECT_EQ(ui::recognisePicture(GetParam().bytes), GetParam().format);
+    EXPECT_EQ(codec::recognisePicture(GetParam().bytes), GetParam().format);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -63,9 +63,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DecodePicture, UnrecognisedDataGivesNothing)
 {
-    EXPECT_FALSE(ui::decodePicture(QByteArray()).has_value());
-    EXPECT_FALSE(ui::decodePicture(QByteArray("II*\0\x08\0\0\0", 8)).has_value());
-    EXPECT_FALSE(ui::decodePicture(QByteArray(64, '\0')).has_value());
+    EXPECT_FALSE(codec::decodePicture(QByteArray()).has_value());
+    EXPECT_FALSE(codec::decodePicture(QByteArray("II*\0\x08\0\0\0", 8)).has_value());
+    EXPECT_FALSE(codec::decodePicture(QByteArray(64, '\0')).has_value());
 }
 
 TEST(DecodePicture, SignatureAloneGivesNothing)
@@ -76,7 +76,7 @@ TEST(DecodePicture, SignatureAloneGivesNothing)
                                    bytes({0x0A, 5, 1, 8, 0, 0}), bytes({0x0A, 3, 1, 1, 0, 0}),
                                    bytes({0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A}),
                                    QByteArray("RIFF\x04\0\0\0WEBP", 12)}) {
-        EXPECT_FALSE(ui::decodePicture(head).has_value()) << head.toHex().constData();
+        EXPECT_FALSE(codec::decodePicture(head).has_value()) << head.toHex().constData();
     }
 }
 

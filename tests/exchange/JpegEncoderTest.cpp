@@ -1,6 +1,6 @@
-#include "exchange/JpegEncoder.h"
+#include "codec/JpegEncoder.h"
 
-#include "exchange/SnapshotImage.h"
+#include "codec/SnapshotImage.h"
 
 #include "ExchangeTestSupport.h"
 
@@ -16,8 +16,11 @@
 #include <cstdlib>
 #include <string>
 
-namespace exchange {
+namespace codec {
 namespace {
+
+// The exchange tests' helpers (patterns, JPEG inspection) serve these codec tests too.
+namespace test = exchange::test;
 
 // A template-like picture: a smooth gradient with a red caption bar and a dark mask block
 // in different corners, so a flipped or mirrored encode cannot pass.
@@ -126,4 +129,4 @@ TEST(JpegEncoder, InvalidInputGivesNothing)
 }
 
 } // namespace
-} // namespace exchange
+} // namespace codec

@@ -1,7 +1,7 @@
 #include "ScopedEnv.h"
 #include "exchange/SaveSnapshot.h"
 
-#include "exchange/SnapshotImage.h"
+#include "codec/SnapshotImage.h"
 
 #include "ExchangeTestSupport.h"
 

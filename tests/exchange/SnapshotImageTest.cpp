@@ -1,4 +1,4 @@
-#include "exchange/SnapshotImage.h"
+#include "codec/SnapshotImage.h"
 
 #include "ExchangeTestSupport.h"
 
@@ -8,8 +8,11 @@
 
 #include <climits>
 
-namespace exchange {
+namespace codec {
 namespace {
+
+// The exchange tests' helpers (patterns, JPEG inspection) serve these codec tests too.
+namespace test = exchange::test;
 
 using test::patternPicture;
 using test::readU16;
@@ -182,4 +185,4 @@ TEST(SnapshotLayoutReader, RejectsShortData)
 }
 
 } // namespace
-} // namespace exchange
+} // namespace codec

@@ -1,7 +1,7 @@
 #include "ExportFixture.h"
 
 #include "app/EditorState.h"
-#include "exchange/SnapshotImage.h"
+#include "codec/SnapshotImage.h"
 #include "ui/Buttons.h"
 #include "ui/Label.h"
 #include "ui/PictureBox.h"
@@ -33,7 +33,7 @@ QImage quadrantPicture(QSize size)
 
 QByteArray pictureFile(const QImage &picture)
 {
-    return encodeSnapshot(picture);
+    return codec::encodeSnapshot(picture);
 }
 
 int differingPixels(const QImage &a, const QImage &b, int tolerance)

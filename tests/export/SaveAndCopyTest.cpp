@@ -1,14 +1,14 @@
-#include "ScopedEnv.h"
 #include "ExportFixture.h"
+#include "ScopedEnv.h"
 
+#include "codec/JpegEncoder.h"
+#include "codec/PictureDecoder.h"
+#include "codec/SnapshotImage.h"
 #include "exchange/Handlers.h"
-#include "exchange/JpegEncoder.h"
-#include "exchange/SnapshotImage.h"
 #include "ui/Buttons.h"
 #include "ui/ListBox.h"
 #include "ui/PictureBox.h"
 #include "ui/Window.h"
-#include "ui/decoder/PictureDecoder.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -31,7 +31,7 @@ QByteArray readWholeFile(const QString &path)
 
 QImage decodedFile(const QByteArray &bytes)
 {
-    const std::optional<ui::DecodedPicture> decoded = ui::decodePicture(bytes);
+    const std::optional<codec::DecodedPicture> decoded = codec::decodePicture(bytes);
     return decoded ? decoded->frames.first() : QImage();
 }
 
@@ -55,8 +55,8 @@ TEST_F(SaveTest, WritesTheAreaAsARealJpegNamedAfterTheClickAndNeverReplacesOne)
     const QByteArray first = readWholeFile(QDir(folder()).filePath(kFirstName));
     EXPECT_TRUE(first.startsWith("\xff\xd8\xff")) << "a JPEG, not BMP bytes under a .jpg name";
     // Made from the pixels, the file is the one the snapshot itself would give.
-    const SnapshotImage snapshot = takeSnapshot(controls(), 379, 384);
-    EXPECT_EQ(first, encodeJpegFromSnapshot(snapshot));
+    const codec::SnapshotImage snapshot = takeSnapshot(controls(), 379, 384);
+    EXPECT_EQ(first, codec::encodeJpegFromSnapshot(snapshot));
     const QImage decoded = decodedFile(first);
     ASSERT_EQ(decoded.size(), QSize(379, 384));
     EXPECT_EQ(differingPixels(decoded, screenOverArea(), 48), 0);
@@ -80,7 +80,7 @@ TEST_F(SaveTest, ALargeAreaSavesTheSnapshotsPixelsAsWell)
     window().button(u"按钮3").click();
     ASSERT_EQ(savedFiles(), QStringList{kFirstName});
     const QImage saved = decodedFile(readWholeFile(QDir(folder()).filePath(kFirstName)));
-    const QImage snapshotAsJpeg = decodedFile(encodeJpegFromSnapshot(takeSnapshot(controls(), 2000, 1500)));
+    const QImage snapshotAsJpeg = decodedFile(codec::encodeJpegFromSnapshot(takeSnapshot(controls(), 2000, 1500)));
     ASSERT_EQ(saved.size(), QSize(2000, 1500));
     EXPECT_EQ(saved, snapshotAsJpeg);
 }

@@ -1,12 +1,12 @@
 #include "ExportFixture.h"
 
+#include "codec/PictureDecoder.h"
+#include "codec/SnapshotImage.h"
 #include "exchange/Handlers.h"
-#include "exchange/SnapshotImage.h"
 #include "ui/Label.h"
 #include "ui/PictureBox.h"
 #include "ui/TransparentLabel.h"
 #include "ui/Window.h"
-#include "ui/decoder/PictureDecoder.h"
 
 #include <QWidget>
 
@@ -18,9 +18,9 @@ const QColor kCaptionRed{255, 0, 0};
 
 using SnapshotTest = EditorFixture;
 
-QImage decodedSnapshot(const SnapshotImage &snapshot)
+QImage decodedSnapshot(const codec::SnapshotImage &snapshot)
 {
-    const std::optional<ui::DecodedPicture> decoded = ui::decodePicture(snapshot);
+    const std::optional<codec::DecodedPicture> decoded = codec::decodePicture(snapshot);
     return decoded ? decoded->frames.first() : QImage();
 }
 
@@ -116,9 +116,9 @@ TEST_F(SnapshotTest, BmpOfRealPictureAreas)
     };
     for (const auto &c : cases) {
         showPicture(quadrantPicture(QSize(20, 20)), c.size);
-        const SnapshotImage snapshot = takeSnapshot(controls(), c.size.width(), c.size.height());
+        const codec::SnapshotImage snapshot = takeSnapshot(controls(), c.size.width(), c.size.height());
         EXPECT_EQ(snapshot.size(), c.bytes) << c.size.width() << "x" << c.size.height();
-        const std::optional<BmpLayout> layout = readSnapshotLayout(snapshot);
+        const std::optional<codec::BmpLayout> layout = codec::readSnapshotLayout(snapshot);
         ASSERT_TRUE(layout);
         EXPECT_EQ(QSize(layout->width, layout->height), c.size);
         // Below row 387 the size labels and zoom buttons of the window lie over a tall area.

@@ -1,6 +1,6 @@
 #include "E2e.h"
 
-#include "ui/decoder/PictureDecoder.h"
+#include "codec/PictureDecoder.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -68,7 +68,7 @@ TEST(ExportEndToEnd, CopiesAndSavesTheChosenTemplateAtItsDisplaySize)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     ASSERT_TRUE(bytes.startsWith("\xff\xd8\xff"));
-    const std::optional<ui::DecodedPicture> decoded = ui::decodePicture(bytes);
+    const std::optional<codec::DecodedPicture> decoded = codec::decodePicture(bytes);
     ASSERT_TRUE(decoded);
     const QImage written = decoded->frames.first().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(written.size(), copied.size());

@@ -1,5 +1,5 @@
 // libFuzzer entry point for the picture decoder; scripts/fuzz builds and runs it.
-#include "decoder/PictureDecoder.h"
+#include "codec/PictureDecoder.h"
 
 #include <QByteArrayView>
 #include <QCoreApplication>
@@ -11,6 +11,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     // Qt finds its image format plugins through the application's library paths.
     static QCoreApplication app(*argc, *argv);
+    codec::prepareImageReaders();
     return 0;
 }
 
@@ -18,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     // Smaller limits than the editor's keep each run fast and within the fuzzer's memory
     // budget; the code paths are the same.
-    static const ui::DecodeLimits limits = [] {
-        ui::DecodeLimits l;
+    static const codec::DecodeLimits limits = [] {
+        codec::DecodeLimits l;
         l.maxPixels = 4 * 1000 * 1000;
         l.maxFrameBytes = 16 * 1000 * 1000;
         l.maxAnimationBytes = 64 * 1000 * 1000;
@@ -27,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return l;
     }();
     const auto picture =
-        ui::decodePicture(QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)), limits);
+        codec::decodePicture(QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)), limits);
     if (picture && (picture->frames.isEmpty() || picture->frames.size() != picture->frameDelaysMs.size()))
         __builtin_trap();
     return 0;

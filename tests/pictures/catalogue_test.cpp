@@ -1,5 +1,5 @@
+#include "codec/PictureDecoder.h"
 #include "editor/TemplateCatalogue.h"
-#include "ui/decoder/PictureDecoder.h"
 
 #include <QByteArray>
 #include <QSize>
@@ -106,7 +106,7 @@ TEST_P(CatalogueEntry, HoldsItsNameImageAndDisplaySize)
     ASSERT_TRUE(frame) << "no JPEG frame header";
     EXPECT_EQ(frame->size, row.image);
 
-    const std::optional<ui::DecodedPicture> decoded = ui::decodePicture(entry->image);
+    const std::optional<codec::DecodedPicture> decoded = codec::decodePicture(entry->image);
     ASSERT_TRUE(decoded);
     EXPECT_EQ(decoded->size(), row.image);
     EXPECT_FALSE(decoded->animated());

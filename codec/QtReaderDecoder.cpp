@@ -1,7 +1,7 @@
-#include "decoder/QtReaderDecoder.h"
+#include "codec/QtReaderDecoder.h"
 
-#include "decoder/BmpHeader.h"
-#include "decoder/DecoderSupport.h"
+#include "codec/BmpHeader.h"
+#include "codec/DecoderSupport.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <utility>
 
-namespace ui::decoder {
+namespace codec {
 
 namespace {
 
@@ -35,17 +35,6 @@ QByteArray readerFormat(PictureFormat format)
     default:
         return {};
     }
-}
-
-void raiseQtAllocationLimit()
-{
-    static const bool raised = [] {
-        const int current = QImageReader::allocationLimit();
-        if (current != 0 && current < kQtAllocationLimitMb)
-            QImageReader::setAllocationLimit(kQtAllocationLimitMb);
-        return true;
-    }();
-    Q_UNUSED(raised)
 }
 
 // What the reader will give for the current image; unknown sizes pass, Qt's own
@@ -124,6 +113,13 @@ std::optional<DecodedPicture> readFrames(QImageReader &reader, const DecodeLimit
 
 } // namespace
 
+void prepareImageReaders()
+{
+    const int current = QImageReader::allocationLimit();
+    if (current != 0 && current < kQtAllocationLimitMb)
+        QImageReader::setAllocationLimit(kQtAllocationLimitMb);
+}
+
 std::optional<DecodedPicture> decodeWithQt(QByteArrayView data, PictureFormat format,
                                            const DecodeLimits &limits)
 {
@@ -135,7 +131,6 @@ std::optional<DecodedPicture> decodeWithQt(QByteArrayView data, PictureFormat fo
         if (declared.isValid() && !declaredSizeFits(declared, limits))
             return std::nullopt;
     }
-    raiseQtAllocationLimit();
 
     QByteArray bytes = QByteArray::fromRawData(data.data(), data.size());
     QBuffer buffer(&bytes);
@@ -171,4 +166,4 @@ std::optional<DecodedPicture> decodeWithQt(QByteArrayView data, PictureFormat fo
     }
 }
 
-} // namespace ui::decoder
+} // namespace codec

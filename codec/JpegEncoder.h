@@ -5,7 +5,7 @@
 
 class QImage;
 
-namespace exchange {
+namespace codec {
 
 inline constexpr int kSaveJpegQuality = 95;
 
@@ -17,4 +17,4 @@ QByteArray encodeJpegFromSnapshot(QByteArrayView bmp, int quality = kSaveJpegQua
 // The same for a picture in memory; empty for a null picture or a refused size.
 QByteArray encodeJpeg(const QImage &picture, int quality = kSaveJpegQuality);
 
-} // namespace exchange
+} // namespace codec

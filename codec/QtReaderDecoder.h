@@ -1,12 +1,12 @@
 #pragma once
 
-#include "decoder/PictureDecoder.h"
+#include "codec/PictureDecoder.h"
 
 #include <QByteArrayView>
 
 #include <optional>
 
-namespace ui::decoder {
+namespace codec {
 
 // BMP, GIF, icon, cursor, PNG and WebP through Qt's image readers, with the reader
 // chosen by the recognised format, never by sniffing the content again.
@@ -17,4 +17,4 @@ std::optional<DecodedPicture> decodeWithQt(QByteArrayView data, PictureFormat fo
 // photo exceeds; our own limits are checked before Qt is asked.
 constexpr int kQtAllocationLimitMb = 2048;
 
-} // namespace ui::decoder
+} // namespace codec

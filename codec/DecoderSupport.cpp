@@ -1,8 +1,8 @@
-#include "decoder/DecoderSupport.h"
+#include "codec/DecoderSupport.h"
 
 #include <utility>
 
-namespace ui::decoder {
+namespace codec {
 
 bool fitsLimits(QSize size, int bytesPerPixel, const DecodeLimits &limits)
 {
@@ -36,4 +36,4 @@ DecodedPicture stillPicture(QImage frame)
     return picture;
 }
 
-} // namespace ui::decoder
+} // namespace codec

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QSize>
 
-namespace ui::decoder {
+namespace codec {
 
 // The size a BMP header declares (height as a magnitude: top-down files store it
 // negative); invalid when the header is too short.
@@ -15,4 +15,4 @@ QSize bmpDeclaredSize(QByteArrayView data);
 // A channel already widened to full range stays as it is.
 void widenBmpChannels(QImage &image, QByteArrayView data);
 
-} // namespace ui::decoder
+} // namespace codec

@@ -1,38 +1,15 @@
-#include "exchange/SnapshotImage.h"
+#include "codec/SnapshotImage.h"
 
 #include <QImage>
 #include <QRgb>
+#include <QtEndian>
 
 #include <cstring>
 #include <limits>
 #include <new>
 
-namespace exchange {
+namespace codec {
 namespace {
-
-void putU16(char *at, quint16 value)
-{
-    at[0] = char(value & 0xff);
-    at[1] = char(value >> 8);
-}
-
-void putU32(char *at, quint32 value)
-{
-    for (int i = 0; i < 4; ++i)
-        at[i] = char((value >> (8 * i)) & 0xff);
-}
-
-quint16 getU16(const char *at)
-{
-    const auto *u = reinterpret_cast<const unsigned char *>(at);
-    return quint16(u[0] | (u[1] << 8));
-}
-
-quint32 getU32(const char *at)
-{
-    const auto *u = reinterpret_cast<const unsigned char *>(at);
-    return quint32(u[0]) | (quint32(u[1]) << 8) | (quint32(u[2]) << 16) | (quint32(u[3]) << 24);
-}
 
 qint64 fileSizeFor(int width, int height)
 {
@@ -45,14 +22,14 @@ void writeHeaders(char *out, int width, int height)
     std::memset(out, 0, kBmpHeaderSize);
     out[0] = 'B';
     out[1] = 'M';
-    putU32(out + 2, quint32(kBmpHeaderSize) + imageSize);
-    putU32(out + 10, quint32(kBmpHeaderSize));
-    putU32(out + 14, 40);
-    putU32(out + 18, quint32(width));
-    putU32(out + 22, quint32(height));
-    putU16(out + 26, 1);
-    putU16(out + 28, 24);
-    putU32(out + 34, imageSize);
+    qToLittleEndian<quint32>(quint32(kBmpHeaderSize) + imageSize, out + 2);
+    qToLittleEndian<quint32>(quint32(kBmpHeaderSize), out + 10);
+    qToLittleEndian<quint32>(40, out + 14);
+    qToLittleEndian<quint32>(quint32(width), out + 18);
+    qToLittleEndian<quint32>(quint32(height), out + 22);
+    qToLittleEndian<quint16>(1, out + 26);
+    qToLittleEndian<quint16>(24, out + 28);
+    qToLittleEndian<quint32>(imageSize, out + 34);
 }
 
 } // namespace
@@ -136,15 +113,17 @@ std::optional<BmpLayout> readSnapshotLayout(QByteArrayView bmp)
     const char *d = bmp.data();
     if (d[0] != 'B' || d[1] != 'M')
         return std::nullopt;
-    if (getU32(d + 14) != 40 || getU16(d + 26) != 1 || getU16(d + 28) != 24 || getU32(d + 30) != 0)
+    const auto u16 = [d](int offset) { return qFromLittleEndian<quint16>(d + offset); };
+    const auto u32 = [d](int offset) { return qFromLittleEndian<quint32>(d + offset); };
+    if (u32(14) != 40 || u16(26) != 1 || u16(28) != 24 || u32(30) != 0)
         return std::nullopt;
 
-    const auto width = qint32(getU32(d + 18));
-    const auto height = qint32(getU32(d + 22));
+    const auto width = qint32(u32(18));
+    const auto height = qint32(u32(22));
     if (!snapshotSizeAllowed(width, height))
         return std::nullopt;
 
-    const quint32 offset = getU32(d + 10);
+    const quint32 offset = u32(10);
     const qint64 pixelBytes = bmpRowSize(width) * height;
     if (offset < quint32(kBmpHeaderSize) || qint64(offset) + pixelBytes > qint64(bmp.size()))
         return std::nullopt;
@@ -152,4 +131,4 @@ std::optional<BmpLayout> readSnapshotLayout(QByteArrayView bmp)
     return BmpLayout{width, height, int(bmpRowSize(width)), qsizetype(offset)};
 }
 
-} // namespace exchange
+} // namespace codec

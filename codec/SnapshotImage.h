@@ -8,7 +8,7 @@
 
 class QImage;
 
-namespace exchange {
+namespace codec {
 
 // One complete 24-bit bottom-up BMP file of the picture area; empty when the snapshot failed.
 using SnapshotImage = QByteArray;
@@ -46,4 +46,4 @@ struct BmpLayout {
 // inside the data; nothing for anything else.
 std::optional<BmpLayout> readSnapshotLayout(QByteArrayView bmp);
 
-} // namespace exchange
+} // namespace codec

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "decoder/PictureDecoder.h"
+#include "codec/PictureDecoder.h"
 
 #include <QImage>
 #include <QSize>
 
-namespace ui::decoder {
+namespace codec {
 
 // True when a frame of this size, at this many bytes per pixel, is within the limits.
 bool fitsLimits(QSize size, int bytesPerPixel, const DecodeLimits &limits);
@@ -20,4 +20,4 @@ QImage toDisplayFormat(QImage image);
 
 DecodedPicture stillPicture(QImage frame);
 
-} // namespace ui::decoder
+} // namespace codec

@@ -1,14 +1,14 @@
-#include "decoder/PictureDecoder.h"
+#include "codec/PictureDecoder.h"
 
-#include "decoder/JpegDecoder.h"
-#include "decoder/PcxDecoder.h"
-#include "decoder/QtReaderDecoder.h"
+#include "codec/JpegDecoder.h"
+#include "codec/PcxDecoder.h"
+#include "codec/QtReaderDecoder.h"
 
 #include <unistd.h>
 
 #include <algorithm>
 
-namespace ui {
+namespace codec {
 
 namespace {
 
@@ -45,13 +45,13 @@ std::optional<DecodedPicture> decodePicture(QByteArrayView data, const DecodeLim
     case PictureFormat::None:
         return std::nullopt;
     case PictureFormat::Jpeg:
-        return decoder::decodeJpeg(data, limits);
+        return decodeJpeg(data, limits);
     case PictureFormat::Pcx8:
     case PictureFormat::Pcx1:
-        return decoder::decodePcx(data, limits);
+        return decodePcx(data, limits);
     default:
-        return decoder::decodeWithQt(data, format, limits);
+        return decodeWithQt(data, format, limits);
     }
 }
 
-} // namespace ui
+} // namespace codec

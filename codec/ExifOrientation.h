@@ -2,9 +2,8 @@
 
 #include <QByteArrayView>
 #include <QImage>
-#include <QSize>
 
-namespace ui::decoder {
+namespace codec {
 
 // The EXIF orientation (1 to 8) of a JPEG file: tag 0x0112 of IFD0 in the first Exif
 // APP1 segment before the image data; 1 when there is none or it cannot be read.
@@ -14,9 +13,7 @@ int jpegExifOrientation(QByteArrayView jpeg);
 // after its "Exif\0\0" header); 1 when there is none or it cannot be read.
 int tiffOrientation(QByteArrayView tiff);
 
-QSize orientedSize(QSize stored, int orientation);
-
 // The picture as it should stand upright; null when the new image cannot be allocated.
 QImage applyExifOrientation(QImage image, int orientation);
 
-} // namespace ui::decoder
+} // namespace codec

@@ -1,6 +1,6 @@
-#include "decoder/PictureDecoder.h"
+#include "codec/PictureDecoder.h"
 
-namespace ui {
+namespace codec {
 
 namespace {
 
@@ -42,4 +42,4 @@ PictureFormat recognisePicture(QByteArrayView data)
     return PictureFormat::None;
 }
 
-} // namespace ui
+} // namespace codec

@@ -1,15 +1,16 @@
-#include "decoder/PcxDecoder.h"
+#include "codec/PcxDecoder.h"
 
-#include "decoder/DecoderSupport.h"
+#include "codec/DecoderSupport.h"
 
 #include <QImage>
 #include <QList>
+#include <QtEndian>
 
 #include <array>
 #include <cstring>
 #include <utility>
 
-namespace ui::decoder {
+namespace codec {
 
 namespace {
 
@@ -27,7 +28,7 @@ struct PcxHeader {
 
 quint16 le16(QByteArrayView data, qsizetype offset)
 {
-    return quint16(quint8(data[offset]) | quint8(data[offset + 1]) << 8);
+    return qFromLittleEndian<quint16>(data.data() + offset);
 }
 
 std::optional<PcxHeader> readHeader(QByteArrayView data)
@@ -214,4 +215,4 @@ std::optional<DecodedPicture> decodePcx(QByteArrayView data, const DecodeLimits 
     return stillPicture(std::move(image));
 }
 
-} // namespace ui::decoder
+} // namespace codec

@@ -1,11 +1,13 @@
-#include "decoder/BmpHeader.h"
+#include "codec/BmpHeader.h"
+
+#include <QtEndian>
 
 #include <array>
 #include <bit>
 #include <cstdlib>
 #include <limits>
 
-namespace ui::decoder {
+namespace codec {
 
 namespace {
 
@@ -17,15 +19,12 @@ constexpr quint32 kBiAlphaBitfields = 6;
 
 quint32 le32(QByteArrayView data, qsizetype offset)
 {
-    quint32 value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = value << 8 | quint8(data[offset + i]);
-    return value;
+    return qFromLittleEndian<quint32>(data.data() + offset);
 }
 
 quint16 le16(QByteArrayView data, qsizetype offset)
 {
-    return quint16(quint8(data[offset]) | quint8(data[offset + 1]) << 8);
+    return qFromLittleEndian<quint16>(data.data() + offset);
 }
 
 // Maps what Qt made of a channel of `bits` bits (the value shifted to the top) to the
@@ -93,4 +92,4 @@ void widenBmpChannels(QImage &image, QByteArrayView data)
     }
 }
 
-} // namespace ui::decoder
+} // namespace codec

@@ -1,10 +1,11 @@
-#include "decoder/ExifOrientation.h"
+#include "codec/ExifOrientation.h"
 
 #include <QTransform>
+#include <QtEndian>
 
 #include <utility>
 
-namespace ui::decoder {
+namespace codec {
 
 namespace {
 
@@ -16,20 +17,16 @@ public:
     {
         return offset >= 0 && count >= 0 && offset <= m_data.size() && count <= m_data.size() - offset;
     }
-    quint16 u16(qint64 offset) const
+    // The callers check with has() first.
+    template <typename T> T read(qint64 offset) const
     {
-        const quint16 a = byte(offset), b = byte(offset + 1);
-        return m_bigEndian ? quint16(a << 8 | b) : quint16(b << 8 | a);
+        const char *at = m_data.data() + offset;
+        return m_bigEndian ? qFromBigEndian<T>(at) : qFromLittleEndian<T>(at);
     }
-    quint32 u32(qint64 offset) const
-    {
-        const quint32 hi = u16(offset), lo = u16(offset + 2);
-        return m_bigEndian ? (hi << 16 | lo) : (lo << 16 | hi);
-    }
+    quint16 u16(qint64 offset) const { return read<quint16>(offset); }
+    quint32 u32(qint64 offset) const { return read<quint32>(offset); }
 
 private:
-    quint8 byte(qint64 offset) const { return quint8(m_data[offset]); }
-
     QByteArrayView m_data;
     bool m_bigEndian;
 };
@@ -107,11 +104,6 @@ int jpegExifOrientation(QByteArrayView jpeg)
     return 1;
 }
 
-QSize orientedSize(QSize stored, int orientation)
-{
-    return orientation >= 5 && orientation <= 8 ? stored.transposed() : stored;
-}
-
 QImage applyExifOrientation(QImage image, int orientation)
 {
     // Rotations by quarter turns take Qt's tiled rotation path, mirrors are in place.
@@ -138,4 +130,4 @@ QImage applyExifOrientation(QImage image, int orientation)
     }
 }
 
-} // namespace ui::decoder
+} // namespace codec

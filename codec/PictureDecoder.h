@@ -8,7 +8,7 @@
 
 #include <optional>
 
-namespace ui {
+namespace codec {
 
 // The formats the picture area recognises by their first bytes.
 enum class PictureFormat { None, Jpeg, Bmp, Icon, Cursor, Gif, Pcx8, Pcx1, Png, WebP };
@@ -40,6 +40,10 @@ struct DecodeLimits {
 // further capped by the machine's physical memory.
 const DecodeLimits &defaultDecodeLimits();
 
+// Sets up Qt's image readers for the pictures decoded here; call once at start-up,
+// before any decode and before threads that decode are started.
+void prepareImageReaders();
+
 PictureFormat recognisePicture(QByteArrayView data);
 
 // Decodes one whole image file; nothing for data in no recognised format,
@@ -47,4 +51,4 @@ PictureFormat recognisePicture(QByteArrayView data);
 std::optional<DecodedPicture> decodePicture(QByteArrayView data);
 std::optional<DecodedPicture> decodePicture(QByteArrayView data, const DecodeLimits &limits);
 
-} // namespace ui
+} // namespace codec

@@ -1,6 +1,6 @@
-#include "exchange/JpegEncoder.h"
+#include "codec/JpegEncoder.h"
 
-#include "exchange/SnapshotImage.h"
+#include "codec/SnapshotImage.h"
 
 #include <QImage>
 
@@ -10,7 +10,7 @@
 #include <memory>
 #include <new>
 
-namespace exchange {
+namespace codec {
 namespace {
 
 struct HandleDeleter {
@@ -74,4 +74,4 @@ QByteArray encodeJpeg(const QImage &picture, int quality)
                     0, quality);
 }
 
-} // namespace exchange
+} // namespace codec

@@ -1,7 +1,7 @@
-#include "decoder/JpegDecoder.h"
+#include "codec/JpegDecoder.h"
 
-#include "decoder/DecoderSupport.h"
-#include "decoder/ExifOrientation.h"
+#include "codec/DecoderSupport.h"
+#include "codec/ExifOrientation.h"
 
 #include <QImage>
 #include <QSysInfo>
@@ -14,7 +14,7 @@
 #include <limits>
 #include <utility>
 
-namespace ui::decoder {
+namespace codec {
 
 namespace {
 
@@ -167,4 +167,4 @@ std::optional<DecodedPicture> decodeJpeg(QByteArrayView data, const DecodeLimits
     return stillPicture(std::move(image));
 }
 
-} // namespace ui::decoder
+} // namespace codec
