@@ -1,4 +1,4 @@
-#include "TemplateTable.h"
+#include "ui/TemplateTable.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -16,18 +16,19 @@
 #include <ostream>
 #include <string>
 
-namespace templates {
+namespace ui {
 // Readable parameter names in failure messages.
-void PrintTo(const TemplateEntry &entry, std::ostream *os)
+void PrintTo(const TemplateRecord &entry, std::ostream *os)
 {
-    *os << entry.index << " " << entry.name << " " << entry.width << "x" << entry.height;
+    *os << entry.index << " " << entry.name.toString().toStdString() << " " << entry.image.width() << "x"
+        << entry.image.height();
 }
-} // namespace templates
+} // namespace ui
 
 namespace {
 
-using templates::kTemplateEntrys;
-using templates::TemplateEntry;
+using ui::kTemplates;
+using ui::TemplateRecord;
 
 struct JpegFrame {
     int marker; // 0xC0 baseline, 0xC2 progressive, ...
@@ -70,11 +71,6 @@ std::optional<JpegFrame> readFrame(const QByteArray &data)
     return std::nullopt;
 }
 
-QString fileName(int index)
-{
-    return QStringLiteral("%1.jpg").arg(index, 2, 10, QLatin1Char('0'));
-}
-
 QString assetDir()
 {
     return QStringLiteral(ZANVO_SOURCE_DIR "/assets/templates");
@@ -88,38 +84,37 @@ QByteArray readAll(const QString &path)
     return file.readAll();
 }
 
-class TemplateFile : public ::testing::TestWithParam<TemplateEntry> {};
+class TemplateFile : public ::testing::TestWithParam<TemplateRecord> {};
 
 TEST_P(TemplateFile, HeaderGivesCatalogueSizeAndKind)
 {
-    const TemplateEntry entry = GetParam();
-    const QByteArray bytes = readAll(assetDir() + QLatin1Char('/') + fileName(entry.index));
-    ASSERT_FALSE(bytes.isEmpty()) << qPrintable(fileName(entry.index));
+    const TemplateRecord entry = GetParam();
+    const QString name = entry.file.toString();
+    const QByteArray bytes = readAll(assetDir() + QLatin1Char('/') + name);
+    ASSERT_FALSE(bytes.isEmpty()) << qPrintable(name);
     const auto frame = readFrame(bytes);
     ASSERT_TRUE(frame.has_value());
-    EXPECT_EQ(frame->width, entry.width);
-    EXPECT_EQ(frame->height, entry.height);
+    EXPECT_EQ(frame->width, entry.image.width());
+    EXPECT_EQ(frame->height, entry.image.height());
     EXPECT_EQ(frame->marker, entry.progressive ? 0xC2 : 0xC0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, TemplateFile, ::testing::ValuesIn(kTemplateEntrys),
-                         [](const ::testing::TestParamInfo<TemplateEntry> &param) {
+INSTANTIATE_TEST_SUITE_P(Catalogue, TemplateFile, ::testing::ValuesIn(kTemplates),
+                         [](const ::testing::TestParamInfo<TemplateRecord> &param) {
                              return "entry" + std::to_string(param.param.index);
                          });
 
 TEST(TemplateTable, SizesTheTwoOddEntriesApartFromTheirDisplay)
 {
-    EXPECT_EQ(kTemplateEntrys[15].width, 266);
-    EXPECT_EQ(kTemplateEntrys[15].height, 266);
-    EXPECT_EQ(kTemplateEntrys[16].width, 264);
-    EXPECT_EQ(kTemplateEntrys[16].height, 265);
+    EXPECT_EQ(kTemplates[15].image, QSize(266, 266));
+    EXPECT_EQ(kTemplates[16].image, QSize(264, 265));
 }
 
 TEST(TemplateSet, HoldsExactlyTheCatalogueFilesWithFortyOneProgressive)
 {
     QStringList expected;
-    for (const TemplateEntry &entry : kTemplateEntrys)
-        expected << fileName(entry.index);
+    for (const TemplateRecord &entry : kTemplates)
+        expected << entry.file.toString();
     const QStringList present = QDir(assetDir()).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name);
     EXPECT_EQ(present, expected);
 
@@ -147,8 +142,8 @@ TEST(TemplateSet, IsWhatTheGeneratorDraws)
     ASSERT_EQ(generator.exitStatus(), QProcess::NormalExit);
     ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().constData();
 
-    for (const TemplateEntry &entry : kTemplateEntrys) {
-        const QString name = fileName(entry.index);
+    for (const TemplateRecord &entry : kTemplates) {
+        const QString name = entry.file.toString();
         const QByteArray drawn = readAll(out.filePath(name));
         ASSERT_FALSE(drawn.isEmpty()) << qPrintable(name);
         EXPECT_TRUE(drawn == readAll(assetDir() + QLatin1Char('/') + name))
