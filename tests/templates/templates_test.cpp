@@ -104,12 +104,6 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, TemplateFile, ::testing::ValuesIn(kTemplates
                              return "entry" + std::to_string(param.param.index);
                          });
 
-TEST(TemplateTable, SizesTheTwoOddEntriesApartFromTheirDisplay)
-{
-    EXPECT_EQ(kTemplates[15].image, QSize(266, 266));
-    EXPECT_EQ(kTemplates[16].image, QSize(264, 265));
-}
-
 TEST(TemplateSet, HoldsExactlyTheCatalogueFilesWithFortyOneProgressive)
 {
     QStringList expected;
