@@ -6,12 +6,15 @@
 #include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -84,6 +87,38 @@ QByteArray readAll(const QString &path)
     return file.readAll();
 }
 
+// How far the drawn set may drift from the committed one under another Qt, font or
+// libjpeg-turbo version, in levels of 0 … 255 per colour channel. Measured: drawing everything
+// 1/20 px off gives at most mean 2.4 and max 38, encoding at quality 95 mean 1.8 and max 27;
+// leaving out one small element (a half-hidden steering wheel) gives max 167.
+constexpr double kMeanTolerance = 3.0;
+constexpr int kMaxTolerance = 64;
+
+struct PixelDifference {
+    double mean;
+    int max;
+};
+
+// Per colour channel, over two pictures of the same size.
+PixelDifference pixelDifference(const QImage &a, const QImage &b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_RGB888);
+    const QImage y = b.convertToFormat(QImage::Format_RGB888);
+    const qsizetype rowBytes = qsizetype(x.width()) * 3;
+    qint64 sum = 0;
+    int max = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        const uchar *p = x.constScanLine(row);
+        const uchar *q = y.constScanLine(row);
+        for (qsizetype i = 0; i < rowBytes; ++i) {
+            const int d = std::abs(int(p[i]) - int(q[i]));
+            sum += d;
+            max = std::max(max, d);
+        }
+    }
+    return {double(sum) / double(rowBytes * x.height()), max};
+}
+
 class TemplateFile : public ::testing::TestWithParam<TemplateRecord> {};
 
 TEST_P(TemplateFile, HeaderGivesCatalogueSizeAndKind)
@@ -138,10 +173,24 @@ TEST(TemplateSet, IsWhatTheGeneratorDraws)
 
     for (const TemplateRecord &entry : kTemplates) {
         const QString name = entry.file.toString();
+        SCOPED_TRACE(name.toStdString());
         const QByteArray drawn = readAll(out.filePath(name));
-        ASSERT_FALSE(drawn.isEmpty()) << qPrintable(name);
-        EXPECT_TRUE(drawn == readAll(assetDir() + QLatin1Char('/') + name))
-            << qPrintable(name) << " differs from the generator's output; regenerate the set";
+        const QByteArray committed = readAll(assetDir() + QLatin1Char('/') + name);
+        ASSERT_FALSE(drawn.isEmpty());
+        ASSERT_FALSE(committed.isEmpty());
+
+        const auto frame = readFrame(drawn);
+        ASSERT_TRUE(frame.has_value());
+        EXPECT_EQ(QSize(frame->width, frame->height), entry.image);
+        EXPECT_EQ(frame->marker, entry.progressive ? 0xC2 : 0xC0);
+
+        const QImage drawnImage = QImage::fromData(drawn, "JPG");
+        const QImage committedImage = QImage::fromData(committed, "JPG");
+        ASSERT_EQ(drawnImage.size(), entry.image);
+        ASSERT_EQ(committedImage.size(), entry.image);
+        const PixelDifference difference = pixelDifference(drawnImage, committedImage);
+        EXPECT_LE(difference.mean, kMeanTolerance) << "regenerate the set if the drawing was meant to change";
+        EXPECT_LE(difference.max, kMaxTolerance) << "regenerate the set if the drawing was meant to change";
     }
 }
 
