@@ -1,6 +1,9 @@
 #include "ui/WindowDefinition.h"
 
+#include "ui/TemplateTable.h"
+
 #include <array>
+#include <cstddef>
 
 namespace ui {
 namespace {
@@ -8,15 +11,12 @@ namespace {
 using K = ControlKind;
 using E = Event;
 
-constexpr std::array<QStringView, 53> kTemplateNames = {
-    u"短发1", u"短发2", u"熊猫1", u"熊猫2", u"熊猫3", u"熊猫4", u"熊猫5", u"熊猫6",
-    u"斯巴达1", u"懵逼狗", u"Dukesh", u"Lorvane", u"黑人问号", u"马杀鸡", u"小屁孩", u"蠢猫1",
-    u"蠢猫2", u"蘑菇头1", u"蘑菇头2", u"蘑菇头3", u"蘑菇头4", u"蘑菇头5", u"女生1", u"女生2",
-    u"挑衅", u"蘑菇头6", u"蘑菇头7", u"熊猫头1", u"熊猫头2", u"女生3", u"蘑菇头8", u"蘑菇头9",
-    u"理直气壮", u"蘑菇头10", u"打脸", u"蘑菇头11", u"熊猫头3", u"茫然", u"痛苦", u"目瞪狗呆",
-    u"嚯", u"哈", u"悲伤辣么大", u"闭嘴", u"微笑", u"打脸2", u"偷偷告诉你", u"蘑菇头12",
-    u"蘑菇头13", u"Pim和Tavo", u"开车的声音", u"蘑菇头14", u"生无可恋",
-};
+constexpr auto kTemplateNames = [] {
+    std::array<QStringView, kTemplates.size()> names{};
+    for (std::size_t i = 0; i < kTemplates.size(); ++i)
+        names[i] = kTemplates[i].name;
+    return names;
+}();
 
 constexpr std::array<QStringView, 2> kTabPages = {u"主修改项", u"次修改项"};
 
@@ -87,11 +87,6 @@ const WindowDefinition kMainWindow{
 const WindowDefinition &mainWindowDefinition()
 {
     return kMainWindow;
-}
-
-std::span<const QStringView> templateNames()
-{
-    return kTemplateNames;
 }
 
 FramePosition centredFramePosition(int screenWidth, int screenHeight, const WindowRecord &window)

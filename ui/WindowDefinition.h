@@ -86,9 +86,6 @@ struct WindowDefinition {
 // The main window's definition; built into the program and never changed.
 const WindowDefinition &mainWindowDefinition();
 
-// The template list's items, in catalogue order.
-std::span<const QStringView> templateNames();
-
 // Where the window's outer frame goes: centred, quotients truncated toward zero.
 struct FramePosition {
     int left;

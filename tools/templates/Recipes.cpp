@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 
 namespace templates {
 
@@ -1025,20 +1026,91 @@ void despair(Canvas &c)
 
 using Recipe = void (*)(kit::Canvas &);
 
-#define ZANVO_TEMPLATE_RECIPE(index, name, width, height, progressive, recipe) recipe,
-constexpr std::array<Recipe, kTemplateCount> kRecipes{ZANVO_TEMPLATE_ROWS(ZANVO_TEMPLATE_RECIPE)};
-#undef ZANVO_TEMPLATE_RECIPE
+struct RecipeRow {
+    int index;
+    Recipe draw;
+};
 
-QImage renderTemplate(const TemplateEntry &entry)
+// One row for each row of the template table, in the same order.
+// clang-format off
+constexpr auto kRecipes = std::to_array<RecipeRow>({
+    {0, shortHair1},
+    {1, shortHair2},
+    {2, panda1},
+    {3, panda2},
+    {4, panda3},
+    {5, panda4},
+    {6, panda5},
+    {7, panda6},
+    {8, spartan1},
+    {9, baffledDog},
+    {10, dukesh},
+    {11, lorvane},
+    {12, questionFace},
+    {13, massage},
+    {14, brat},
+    {15, sillyCat1},
+    {16, sillyCat2},
+    {17, mushroom1},
+    {18, mushroom2},
+    {19, mushroom3},
+    {20, mushroom4},
+    {21, mushroom5},
+    {22, girl1},
+    {23, girl2},
+    {24, taunt},
+    {25, mushroom6},
+    {26, mushroom7},
+    {27, pandaHead1},
+    {28, pandaHead2},
+    {29, girl3},
+    {30, mushroom8},
+    {31, mushroom9},
+    {32, selfAssured},
+    {33, mushroom10},
+    {34, slap1},
+    {35, mushroom11},
+    {36, pandaHead3},
+    {37, blankStare},
+    {38, pain},
+    {39, stunnedDog},
+    {40, exclaimHuo},
+    {41, exclaimHa},
+    {42, hugeSadFace},
+    {43, shutUp},
+    {44, politeSmile},
+    {45, slap2},
+    {46, whisper},
+    {47, mushroom12},
+    {48, mushroom13},
+    {49, pimAndTavo},
+    {50, driving},
+    {51, mushroom14},
+    {52, despair},
+});
+// clang-format on
+
+static_assert(kRecipes.size() == ui::kTemplates.size());
+static_assert([] {
+    for (std::size_t i = 0; i < kRecipes.size(); ++i) {
+        if (kRecipes[i].index != ui::kTemplates[i].index)
+            return false;
+    }
+    return true;
+}());
+
+QImage renderTemplate(const ui::TemplateRecord &entry)
 {
-    QImage image(entry.width, entry.height, QImage::Format_RGB32);
+    const int width = entry.image.width();
+    const int height = entry.image.height();
+    QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    const double s = std::min(entry.width, entry.height);
-    kit::Canvas canvas{painter, static_cast<double>(entry.width), static_cast<double>(entry.height),
+    const double s = std::min(width, height);
+    kit::Canvas canvas{painter, static_cast<double>(width), static_cast<double>(height),
                        std::clamp(s / 72.0, 2.0, 4.0)};
-    kRecipes[static_cast<std::size_t>(entry.index)](canvas);
+    kRecipes[static_cast<std::size_t>(entry.index)].draw(canvas);
     painter.end();
     return image;
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "TemplateTable.h"
+#include "ui/TemplateTable.h"
 
 #include <QImage>
 
 namespace templates {
 
 // Draws one template picture at its catalogue size.
-QImage renderTemplate(const TemplateEntry &entry);
+QImage renderTemplate(const ui::TemplateRecord &entry);
 
 } // namespace templates

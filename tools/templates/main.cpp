@@ -1,6 +1,6 @@
 #include "Output.h"
 #include "Recipes.h"
-#include "TemplateTable.h"
+#include "ui/TemplateTable.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,16 +49,16 @@ int main(int argc, char **argv)
 
     std::vector<QImage> shown;
     std::vector<QString> names;
-    for (const templates::TemplateEntry &entry : templates::kTemplateEntrys) {
+    for (const ui::TemplateRecord &entry : ui::kTemplates) {
         const auto jpeg = templates::encodeJpeg(templates::renderTemplate(entry), entry.progressive);
-        const QString path = out.filePath(QStringLiteral("%1.jpg").arg(entry.index, 2, 10, QLatin1Char('0')));
+        const QString path = out.filePath(entry.file.toString());
         if (!jpeg || !writeFile(path, *jpeg)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;
         }
         if (!sheetPath.isEmpty()) {
             shown.push_back(templates::decodeJpeg(*jpeg));
-            names.push_back(QString::fromUtf8(entry.name));
+            names.push_back(entry.name.toString());
         }
     }
     if (!sheetPath.isEmpty() && !templates::contactSheet(shown, names).save(sheetPath, "PNG")) {
