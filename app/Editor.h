@@ -11,7 +11,7 @@
 namespace ui {
 class Window;
 struct Controls;
-}
+} // namespace ui
 
 namespace app {
 

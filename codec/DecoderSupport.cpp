@@ -21,8 +21,7 @@ QImage allocateFrame(QSize size, QImage::Format format, const DecodeLimits &limi
 
 QImage toDisplayFormat(QImage image)
 {
-    const QImage::Format wanted =
-        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    const QImage::Format wanted = image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
     if (image.format() == wanted)
         return image;
     return std::move(image).convertToFormat(wanted);

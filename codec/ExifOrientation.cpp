@@ -18,7 +18,8 @@ public:
         return offset >= 0 && count >= 0 && offset <= m_data.size() && count <= m_data.size() - offset;
     }
     // The callers check with has() first.
-    template <typename T> T read(qint64 offset) const
+    template <typename T>
+    T read(qint64 offset) const
     {
         const char *at = m_data.data() + offset;
         return m_bigEndian ? qFromBigEndian<T>(at) : qFromLittleEndian<T>(at);
@@ -111,22 +112,16 @@ QImage applyExifOrientation(QImage image, int orientation)
         return source.transformed(QTransform().rotate(degrees));
     };
     switch (orientation) {
-    case 2:
-        return std::move(image).mirrored(true, false);
-    case 3:
-        return std::move(image).mirrored(true, true);
-    case 4:
-        return std::move(image).mirrored(false, true);
+    case 2: return std::move(image).mirrored(true, false);
+    case 3: return std::move(image).mirrored(true, true);
+    case 4: return std::move(image).mirrored(false, true);
     case 5: // transpose
         return rotated(image, 90).mirrored(true, false);
-    case 6:
-        return rotated(image, 90);
+    case 6: return rotated(image, 90);
     case 7: // transverse
         return rotated(image, 90).mirrored(false, true);
-    case 8:
-        return rotated(image, 270);
-    default:
-        return image;
+    case 8: return rotated(image, 270);
+    default: return image;
     }
 }
 

@@ -30,8 +30,12 @@ struct ErrorHandler {
     std::longjmp(reinterpret_cast<ErrorHandler *>(info->err)->jump, 1);
 }
 
-void ignoreMessage(j_common_ptr, int) {}
-void ignoreOutput(j_common_ptr) {}
+void ignoreMessage(j_common_ptr, int)
+{
+}
+void ignoreOutput(j_common_ptr)
+{
+}
 
 // A progressive file can hold any number of scans, each a full pass over the
 // coefficients; no real encoder writes more than a few dozen.
@@ -65,8 +69,7 @@ struct Decompressor {
 };
 
 // Byte order B, G, R, 0xFF in memory is Format_RGB32 on a little-endian machine.
-constexpr J_COLOR_SPACE kRgb32ColourSpace =
-    QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+constexpr J_COLOR_SPACE kRgb32ColourSpace = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRA : JCS_EXT_ARGB;
 
 // The functions that call setjmp hold nothing with a destructor, so the jump out of
 // libjpeg skips no C++ clean-up.
@@ -142,11 +145,11 @@ std::optional<DecodedPicture> decodeJpeg(QByteArrayView data, const DecodeLimits
     const long maxMemory = long(std::min<qint64>(limits.maxFrameBytes, std::numeric_limits<long>::max()));
     if (!readHeader(d, data, maxMemory))
         return std::nullopt;
-    if (d.info.output_width > JDIMENSION(std::numeric_limits<int>::max()) ||
-        d.info.output_height > JDIMENSION(std::numeric_limits<int>::max()))
+    if (d.info.output_width > JDIMENSION(std::numeric_limits<int>::max())
+        || d.info.output_height > JDIMENSION(std::numeric_limits<int>::max()))
         return std::nullopt;
-    QImage image = allocateFrame(QSize(int(d.info.output_width), int(d.info.output_height)),
-                                 QImage::Format_RGB32, limits);
+    QImage image =
+        allocateFrame(QSize(int(d.info.output_width), int(d.info.output_height)), QImage::Format_RGB32, limits);
     if (image.isNull())
         return std::nullopt;
 

@@ -23,8 +23,8 @@ struct BufferDeleter {
 };
 using JpegBuffer = std::unique_ptr<unsigned char, BufferDeleter>;
 
-QByteArray compress(const unsigned char *pixels, int width, int pitch, int height,
-                    int pixelFormat, int flags, int quality)
+QByteArray compress(const unsigned char *pixels, int width, int pitch, int height, int pixelFormat, int flags,
+                    int quality)
 {
     if (quality < 1 || quality > 100)
         return {};
@@ -34,8 +34,8 @@ QByteArray compress(const unsigned char *pixels, int width, int pitch, int heigh
 
     unsigned char *raw = nullptr;
     unsigned long size = 0;
-    const int rc = tjCompress2(handle.get(), pixels, width, pitch, height, pixelFormat, &raw, &size,
-                               TJSAMP_444, quality, flags);
+    const int rc =
+        tjCompress2(handle.get(), pixels, width, pitch, height, pixelFormat, &raw, &size, TJSAMP_444, quality, flags);
     JpegBuffer buffer(raw);
     if (rc != 0 || !buffer || size == 0 || size > static_cast<unsigned long>(std::numeric_limits<qsizetype>::max()))
         return {};
@@ -54,8 +54,7 @@ QByteArray encodeJpegFromSnapshot(QByteArrayView bmp, int quality)
     if (!layout)
         return {};
     const auto *pixels = reinterpret_cast<const unsigned char *>(bmp.data() + layout->pixelOffset);
-    return compress(pixels, layout->width, layout->rowSize, layout->height, TJPF_BGR,
-                    TJFLAG_BOTTOMUP, quality);
+    return compress(pixels, layout->width, layout->rowSize, layout->height, TJPF_BGR, TJFLAG_BOTTOMUP, quality);
 }
 
 QByteArray encodeJpeg(const QImage &picture, int quality)
@@ -70,8 +69,7 @@ QByteArray encodeJpeg(const QImage &picture, int quality)
     const auto pitch = source.bytesPerLine();
     if (pitch > qsizetype(std::numeric_limits<int>::max()))
         return {};
-    return compress(source.constBits(), source.width(), int(pitch), source.height(), TJPF_BGRX,
-                    0, quality);
+    return compress(source.constBits(), source.width(), int(pitch), source.height(), TJPF_BGRX, 0, quality);
 }
 
 } // namespace codec

@@ -145,8 +145,7 @@ std::array<QRgb, 256> palette256(QByteArrayView data, bool present)
 }
 
 // Returns whether any pixel is less than opaque.
-bool decodeEightBit(const PcxHeader &header, RleReader &rle, const std::array<QRgb, 256> &palette,
-                    QImage &image)
+bool decodeEightBit(const PcxHeader &header, RleReader &rle, const std::array<QRgb, 256> &palette, QImage &image)
 {
     const qsizetype bpl = header.bytesPerLine;
     QList<uchar> line(bpl * header.planes);
@@ -198,8 +197,8 @@ std::optional<DecodedPicture> decodePcx(QByteArrayView data, const DecodeLimits 
         return stillPicture(std::move(image));
     }
 
-    const bool hasPalette = header->planes == 1 && data.size() >= kHeaderSize + 1 + kPaletteSize &&
-                            quint8(data[data.size() - kPaletteSize - 1]) == kPaletteMarker;
+    const bool hasPalette = header->planes == 1 && data.size() >= kHeaderSize + 1 + kPaletteSize
+                            && quint8(data[data.size() - kPaletteSize - 1]) == kPaletteMarker;
     if (hasPalette)
         pixelData.chop(kPaletteSize + 1);
     RleReader rle(pixelData);

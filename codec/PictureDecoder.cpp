@@ -42,15 +42,11 @@ std::optional<DecodedPicture> decodePicture(QByteArrayView data, const DecodeLim
 {
     const PictureFormat format = recognisePicture(data);
     switch (format) {
-    case PictureFormat::None:
-        return std::nullopt;
-    case PictureFormat::Jpeg:
-        return decodeJpeg(data, limits);
+    case PictureFormat::None: return std::nullopt;
+    case PictureFormat::Jpeg: return decodeJpeg(data, limits);
     case PictureFormat::Pcx8:
-    case PictureFormat::Pcx1:
-        return decodePcx(data, limits);
-    default:
-        return decodeWithQt(data, format, limits);
+    case PictureFormat::Pcx1: return decodePcx(data, limits);
+    default: return decodeWithQt(data, format, limits);
     }
 }
 

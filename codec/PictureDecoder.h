@@ -30,9 +30,9 @@ struct DecodeLimits {
     static constexpr qint64 kMaxAnimationBytes = 1LL << 30;
     static constexpr int kMaxFrames = 10000;
 
-    qint64 maxPixels = kMaxPixels;                  // per frame
-    qint64 maxFrameBytes = 4 * kMaxPixels;          // decoded bytes of one frame
-    qint64 maxAnimationBytes = kMaxAnimationBytes;  // all frames together; later frames are dropped
+    qint64 maxPixels = kMaxPixels;                 // per frame
+    qint64 maxFrameBytes = 4 * kMaxPixels;         // decoded bytes of one frame
+    qint64 maxAnimationBytes = kMaxAnimationBytes; // all frames together; later frames are dropped
     int maxFrames = kMaxFrames;
 };
 

@@ -21,19 +21,14 @@ namespace {
 QByteArray readerFormat(PictureFormat format)
 {
     switch (format) {
-    case PictureFormat::Bmp:
-        return "bmp";
+    case PictureFormat::Bmp: return "bmp";
     case PictureFormat::Icon:
     case PictureFormat::Cursor: // Qt's icon reader reads cursors as well
         return "ico";
-    case PictureFormat::Gif:
-        return "gif";
-    case PictureFormat::Png:
-        return "png";
-    case PictureFormat::WebP:
-        return "webp";
-    default:
-        return {};
+    case PictureFormat::Gif: return "gif";
+    case PictureFormat::Png: return "png";
+    case PictureFormat::WebP: return "webp";
+    default: return {};
     }
 }
 
@@ -120,8 +115,7 @@ void prepareImageReaders()
         QImageReader::setAllocationLimit(kQtAllocationLimitMb);
 }
 
-std::optional<DecodedPicture> decodeWithQt(QByteArrayView data, PictureFormat format,
-                                           const DecodeLimits &limits)
+std::optional<DecodedPicture> decodeWithQt(QByteArrayView data, PictureFormat format, const DecodeLimits &limits)
 {
     const QByteArray formatName = readerFormat(format);
     if (formatName.isEmpty())
@@ -147,11 +141,9 @@ std::optional<DecodedPicture> decodeWithQt(QByteArrayView data, PictureFormat fo
 
     switch (format) {
     case PictureFormat::Icon:
-    case PictureFormat::Cursor:
-        return readLargestImage(reader, limits);
+    case PictureFormat::Cursor: return readLargestImage(reader, limits);
     case PictureFormat::Gif:
-    case PictureFormat::WebP:
-        return readFrames(reader, limits);
+    case PictureFormat::WebP: return readFrames(reader, limits);
     default: {
         QImage image;
         if (!reader.read(&image))

@@ -85,8 +85,8 @@ SnapshotImage encodeSnapshot(const QImage &picture)
         static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN);
         for (; x + 4 <= width; x += 4) {
             const quint32 p0 = in[x], p1 = in[x + 1], p2 = in[x + 2], p3 = in[x + 3];
-            const quint64 low = quint64((p0 & 0xffffffu) | (p1 << 24))
-                | (quint64(((p1 >> 8) & 0xffffu) | (p2 << 16)) << 32);
+            const quint64 low =
+                quint64((p0 & 0xffffffu) | (p1 << 24)) | (quint64(((p1 >> 8) & 0xffffu) | (p2 << 16)) << 32);
             const quint32 high = ((p2 >> 16) & 0xffu) | (p3 << 8);
             std::memcpy(px, &low, sizeof low);
             std::memcpy(px + sizeof low, &high, sizeof high);

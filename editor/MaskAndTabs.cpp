@@ -1,12 +1,12 @@
 #include "editor/Handlers.h"
 
+#include "ui/Buttons.h"
 #include "ui/ColourPicker.h"
 #include "ui/Controls.h"
 #include "ui/EditBox.h"
 #include "ui/GroupBox.h"
-#include "ui/ListBox.h"
-#include "ui/Buttons.h"
 #include "ui/Label.h"
+#include "ui/ListBox.h"
 #include "ui/Slider.h"
 #include "ui/TabControl.h"
 
@@ -22,15 +22,15 @@ namespace {
 // The controls each page shows, in the order they are switched.
 std::array<QWidget *, 14> captionGroup(const ui::Controls &c)
 {
-    return {&c.textGroup,          &c.propertiesGroup,     &c.captionText,    &c.captionWidthBox,
+    return {&c.textGroup,          &c.propertiesGroup,     &c.captionText,         &c.captionWidthBox,
             &c.captionHeightBox,   &c.captionWidthSlider,  &c.captionHeightSlider, &c.fontSizeSlider,
-            &c.captionWidthLegend, &c.captionHeightLegend, &c.fontSizeLegend, &c.templateList,
+            &c.captionWidthLegend, &c.captionHeightLegend, &c.fontSizeLegend,      &c.templateList,
             &c.fontButton,         &c.captionColour};
 }
 
 std::array<QWidget *, 8> maskGroup(const ui::Controls &c)
 {
-    return {&c.maskGroup,       &c.showMask,        &c.hideMask,         &c.maskWidthSlider,
+    return {&c.maskGroup,        &c.showMask,        &c.hideMask,         &c.maskWidthSlider,
             &c.maskHeightSlider, &c.maskWidthLegend, &c.maskHeightLegend, &c.maskColour};
 }
 

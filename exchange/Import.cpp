@@ -1,8 +1,8 @@
 #include "exchange/Handlers.h"
 
 #include "codec/PictureDecoder.h"
-#include "ui/PictureBox.h"
 #include "ui/Controls.h"
+#include "ui/PictureBox.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -15,8 +15,7 @@
 namespace exchange {
 namespace {
 
-class FileDescriptor
-{
+class FileDescriptor {
 public:
     explicit FileDescriptor(int fd) : m_fd(fd) {}
     ~FileDescriptor() { reset(); }
@@ -49,7 +48,7 @@ enum class Attempt { Saved, Failed, Unsupported };
 bool validBaseName(const QString &name)
 {
     return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
-        && !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
+           && !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
 }
 
 bool writeAndFlush(const SaveOptions &options, int fd, QByteArrayView bytes)
@@ -67,17 +66,15 @@ SaveOutcome saved(const QString &folder, const QString &name)
 
 // Gives an unnamed file the first free name. /proc lets an unprivileged process link it;
 // AT_EMPTY_PATH does without /proc but needs a capability.
-Attempt linkAnonymous(int fd, int dirFd, const QString &folder, const QString &baseName,
-                      SaveOutcome &outcome)
+Attempt linkAnonymous(int fd, int dirFd, const QString &folder, const QString &baseName, SaveOutcome &outcome)
 {
     const QByteArray procPath = "/proc/self/fd/" + QByteArray::number(fd);
     const bool viaProc = ::access(procPath.constData(), F_OK) == 0;
     for (int number = 1; number <= kMaxSaveNumber; ++number) {
         const QString name = numberedJpegName(baseName, number);
         const QByteArray encoded = QFile::encodeName(name);
-        const int rc = viaProc
-            ? ::linkat(AT_FDCWD, procPath.constData(), dirFd, encoded.constData(), AT_SYMLINK_FOLLOW)
-            : ::linkat(fd, "", dirFd, encoded.constData(), AT_EMPTY_PATH);
+        const int rc = viaProc ? ::linkat(AT_FDCWD, procPath.constData(), dirFd, encoded.constData(), AT_SYMLINK_FOLLOW)
+                               : ::linkat(fd, "", dirFd, encoded.constData(), AT_EMPTY_PATH);
         if (rc == 0) {
             outcome = saved(folder, name);
             return Attempt::Saved;
@@ -85,15 +82,14 @@ Attempt linkAnonymous(int fd, int dirFd, const QString &folder, const QString &b
         if (errno == EEXIST)
             continue;
         // Only the first name can tell that linking is unavailable rather than refused.
-        return number == 1 && (errno == ENOENT || errno == EPERM || errno == EACCES)
-            ? Attempt::Unsupported
-            : Attempt::Failed;
+        return number == 1 && (errno == ENOENT || errno == EPERM || errno == EACCES) ? Attempt::Unsupported
+                                                                                     : Attempt::Failed;
     }
     return Attempt::Failed;
 }
 
-Attempt saveAnonymous(int dirFd, const QString &folder, const QString &baseName,
-                      QByteArrayView bytes, const SaveOptions &options, SaveOutcome &outcome)
+Attempt saveAnonymous(int dirFd, const QString &folder, const QString &baseName, QByteArrayView bytes,
+                      const SaveOptions &options, SaveOutcome &outcome)
 {
     FileDescriptor file(::openat(dirFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
     if (!file.valid())
@@ -104,8 +100,8 @@ Attempt saveAnonymous(int dirFd, const QString &folder, const QString &baseName,
 }
 
 // Moves the temporary file to the first free name without ever replacing one.
-bool publishNamed(int dirFd, const QByteArray &temporary, const QString &folder,
-                  const QString &baseName, SaveOutcome &outcome)
+bool publishNamed(int dirFd, const QByteArray &temporary, const QString &folder, const QString &baseName,
+                  SaveOutcome &outcome)
 {
     bool renameRefusesReplace = true;
     for (int number = 1; number <= kMaxSaveNumber; ++number) {
@@ -134,8 +130,8 @@ bool publishNamed(int dirFd, const QByteArray &temporary, const QString &folder,
     return false;
 }
 
-SaveOutcome saveNamed(int dirFd, const QString &folder, const QString &baseName,
-                      QByteArrayView bytes, const SaveOptions &options)
+SaveOutcome saveNamed(int dirFd, const QString &folder, const QString &baseName, QByteArrayView bytes,
+                      const SaveOptions &options)
 {
     QByteArray temporary;
     int fd = -1;
@@ -176,8 +172,7 @@ bool writeAllBytes(int fd, QByteArrayView bytes)
     return true;
 }
 
-SaveOutcome saveUnique(const QString &folder, const QString &baseName, QByteArrayView bytes,
-                       const SaveOptions &options)
+SaveOutcome saveUnique(const QString &folder, const QString &baseName, QByteArrayView bytes, const SaveOptions &options)
 {
     if (bytes.isEmpty())
         return {SaveResult::NothingToSave, {}};
@@ -191,12 +186,9 @@ SaveOutcome saveUnique(const QString &folder, const QString &baseName, QByteArra
     if (options.temporary == TemporaryKind::Anonymous) {
         SaveOutcome outcome;
         switch (saveAnonymous(dir.get(), folder, baseName, bytes, options, outcome)) {
-        case Attempt::Saved:
-            return outcome;
-        case Attempt::Failed:
-            return {};
-        case Attempt::Unsupported:
-            break;
+        case Attempt::Saved: return outcome;
+        case Attempt::Failed: return {};
+        case Attempt::Unsupported: break;
         }
     }
     return saveNamed(dir.get(), folder, baseName, bytes, options);

@@ -51,8 +51,9 @@ QImage newPicture(QSize size)
     if (::posix_memalign(&memory, kHugePage, bytes) != 0)
         return {};
     ::madvise(memory, bytes, MADV_HUGEPAGE); // only advice: without it the pages are small
-    QImage picture(static_cast<uchar *>(memory), size.width(), size.height(), bytesPerLine,
-                   QImage::Format_RGB32, [](void *block) { std::free(block); }, memory);
+    QImage picture(
+        static_cast<uchar *>(memory), size.width(), size.height(), bytesPerLine, QImage::Format_RGB32,
+        [](void *block) { std::free(block); }, memory);
     if (picture.isNull())
         std::free(memory);
     return picture;

@@ -35,9 +35,9 @@ void RadioButton::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Left:
     case Qt::Key_Right: {
         // The arrow keys select a sibling: the whole group is told while they act.
-        const QList<RadioButton *> group =
-            parentWidget() ? parentWidget()->findChildren<RadioButton *>(Qt::FindDirectChildrenOnly)
-                           : QList<RadioButton *>{this};
+        const QList<RadioButton *> group = parentWidget()
+                                               ? parentWidget()->findChildren<RadioButton *>(Qt::FindDirectChildrenOnly)
+                                               : QList<RadioButton *>{this};
         QList<bool> outer;
         for (RadioButton *button : group)
             outer.append(std::exchange(button->m_arrowNavigation, true));
@@ -46,8 +46,7 @@ void RadioButton::keyPressEvent(QKeyEvent *event)
             group[i]->m_arrowNavigation = outer[i];
         return;
     }
-    default:
-        QRadioButton::keyPressEvent(event);
+    default: QRadioButton::keyPressEvent(event);
     }
 }
 

@@ -13,10 +13,10 @@ namespace ui {
 namespace {
 
 constexpr std::array<ColourValue, 16> kStandardColours = {
-    colourValue(0, 0, 0),       colourValue(128, 128, 128), colourValue(128, 0, 0),   colourValue(128, 128, 0),
-    colourValue(0, 128, 0),     colourValue(0, 128, 128),   colourValue(0, 0, 128),   colourValue(128, 0, 128),
-    colourValue(255, 255, 255), colourValue(192, 192, 192), colourValue(255, 0, 0),   colourValue(255, 255, 0),
-    colourValue(0, 255, 0),     colourValue(0, 255, 255),   colourValue(0, 0, 255),   colourValue(255, 0, 255),
+    colourValue(0, 0, 0),       colourValue(128, 128, 128), colourValue(128, 0, 0), colourValue(128, 128, 0),
+    colourValue(0, 128, 0),     colourValue(0, 128, 128),   colourValue(0, 0, 128), colourValue(128, 0, 128),
+    colourValue(255, 255, 255), colourValue(192, 192, 192), colourValue(255, 0, 0), colourValue(255, 255, 0),
+    colourValue(0, 255, 0),     colourValue(0, 255, 255),   colourValue(0, 0, 255), colourValue(255, 0, 255),
 };
 
 QPixmap swatch(ColourValue colour, QSize size)

@@ -49,7 +49,9 @@ QString gotFileText(const QStringList &paths)
     return text;
 }
 
-DropTarget::DropTarget(QObject *parent) : QObject(parent) {}
+DropTarget::DropTarget(QObject *parent) : QObject(parent)
+{
+}
 
 bool DropTarget::registerOn(QWidget *window)
 {
@@ -92,8 +94,7 @@ bool DropTarget::eventFilter(QObject *, QEvent *event)
             m_sink(gotFileText(droppedFiles(*drop->mimeData())));
         return true;
     }
-    default:
-        return false;
+    default: return false;
     }
 }
 

@@ -18,7 +18,9 @@
 
 namespace ui {
 
-FontDialog::FontDialog(QWidget *owner) : QObject(owner), m_owner(owner), m_chooser(standardChooser()) {}
+FontDialog::FontDialog(QWidget *owner) : QObject(owner), m_owner(owner), m_chooser(standardChooser())
+{
+}
 
 void FontDialog::setChooser(FontChooser chooser)
 {
@@ -91,8 +93,8 @@ bool FontDialog::open()
         return false;
     const QFont &font = chosen->font;
     // A character height is whole pixels; a size in points becomes one first.
-    const int height = font.pixelSize() > 0 ? font.pixelSize()
-                                            : std::max(0, int(std::lround(font.pointSizeF() * dpi / 72.0)));
+    const int height =
+        font.pixelSize() > 0 ? font.pixelSize() : std::max(0, int(std::lround(font.pointSizeF() * dpi / 72.0)));
     m_results.bold = font.weight() >= QFont::Bold ? 1 : 0;
     m_results.italic = font.italic() ? 1 : 0;
     m_results.strikeout = font.strikeOut() ? 1 : 0;

@@ -14,7 +14,7 @@ struct FontSettings {
     std::int32_t italic = 0;
     std::int32_t strikeout = 0;
     std::int32_t underline = 0;
-    std::int32_t size = 0;      // points
+    std::int32_t size = 0;       // points
     std::optional<QString> name; // face name; the record owns it
 
     bool operator==(const FontSettings &) const = default;

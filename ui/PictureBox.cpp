@@ -15,12 +15,9 @@ QRect picturePlacement(DisplayMode mode, QSize picture, QSize box)
     if (picture.isEmpty())
         return QRect();
     switch (mode) {
-    case DisplayMode::Natural:
-        return QRect(QPoint(0, 0), picture);
-    case DisplayMode::Stretch:
-        return QRect(QPoint(0, 0), box);
-    case DisplayMode::Fit:
-        break;
+    case DisplayMode::Natural: return QRect(QPoint(0, 0), picture);
+    case DisplayMode::Stretch: return QRect(QPoint(0, 0), box);
+    case DisplayMode::Fit: break;
     }
     QSize shown = picture;
     if (picture.width() > box.width() || picture.height() > box.height()) {
@@ -103,7 +100,8 @@ void PictureBox::resizeEvent(QResizeEvent *event)
 const QImage &PictureBox::scaledFrame(const QImage &frame, QSize size, bool smooth)
 {
     if (m_scaledFrame != m_frame || m_scaled.size() != size || m_scaledSmooth != smooth) {
-        m_scaled = frame.scaled(size, Qt::IgnoreAspectRatio, smooth ? Qt::SmoothTransformation : Qt::FastTransformation);
+        m_scaled =
+            frame.scaled(size, Qt::IgnoreAspectRatio, smooth ? Qt::SmoothTransformation : Qt::FastTransformation);
         m_scaledFrame = m_frame;
         m_scaledSmooth = smooth;
     }

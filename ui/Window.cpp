@@ -61,9 +61,8 @@ protected:
         if (type == QEvent::MouseMove)
             m_window.raisePointer(source, Event::MouseMoved, args);
         else if (mouse->button() == Qt::LeftButton)
-            m_window.raisePointer(source, type == QEvent::MouseButtonPress ? Event::LeftButtonPressed
-                                                                         : Event::LeftButtonReleased,
-                                  args);
+            m_window.raisePointer(
+                source, type == QEvent::MouseButtonPress ? Event::LeftButtonPressed : Event::LeftButtonReleased, args);
         return false;
     }
 
@@ -107,7 +106,9 @@ FontSettings fontSettingsOf(const ControlFont &named)
 
 } // namespace
 
-Window::Window(const WindowDefinition &definition) : m_definition(definition) {}
+Window::Window(const WindowDefinition &definition) : m_definition(definition)
+{
+}
 
 Window::~Window()
 {
@@ -247,9 +248,7 @@ bool Window::build(const Bindings &bindings, QString *error)
             widget = picker;
             break;
         }
-        case ControlKind::FontDialog:
-            object = new FontDialog(m_main.get());
-            break;
+        case ControlKind::FontDialog: object = new FontDialog(m_main.get()); break;
         case ControlKind::DropTarget: {
             auto *target = new DropTarget(m_main.get());
             target->setGotFileSink([this, source](const QString &text) { raiseText(source, Event::GotFile, text); });
@@ -316,7 +315,7 @@ bool Window::bind(const Bindings &bindings, QString *error)
         }
         if (!(bound & eventBit(binding.event)))
             return fail(QStringLiteral("the definition binds no such event of %1").arg(binding.control));
-        const bool fits = isPointerEvent(binding.event) ? std::holds_alternative<PointerHandler>(binding.handler)
+        const bool fits = isPointerEvent(binding.event)     ? std::holds_alternative<PointerHandler>(binding.handler)
                           : binding.event == Event::GotFile ? std::holds_alternative<TextHandler>(binding.handler)
                                                             : std::holds_alternative<Handler>(binding.handler);
         if (!fits)

@@ -26,7 +26,10 @@ constexpr ColourValue kSilver = 0xC0C0C0;
 constexpr ControlFont kZoomFont{u"宋体", 16, 400};
 constexpr ControlFont kCaptionFont{u"微软雅黑", 16, 700};
 
-constexpr SliderRange horizontal(int position = 1) { return {Qt::Horizontal, 1, 500, position}; }
+constexpr SliderRange horizontal(int position = 1)
+{
+    return {Qt::Horizontal, 1, 500, position};
+}
 
 // clang-format off
 const std::array<ControlRecord, 36> kControls = {{

@@ -55,8 +55,8 @@ struct ControlRecord {
     bool tabStop = false;
     EventSet events = 0;
     // Kind settings; each kind reads the ones that apply to it.
-    QStringView text;             // caption or initial text
-    ColourValue colour = 0;       // background of labels and group boxes, text of the caption
+    QStringView text;                // caption or initial text
+    ColourValue colour = 0;          // background of labels and group boxes, text of the caption
     std::optional<ControlFont> font; // none: the default GUI font
     SliderRange slider{};
     bool multiLine = false;

@@ -69,8 +69,12 @@ QByteArray generatePhoto(int width, int height)
 QByteArray withExifOrientation6(const QByteArray &jpeg)
 {
     // APP1 "Exif", big-endian TIFF, IFD0 with one entry: orientation (0x0112) = 6.
-    const QByteArray segment = QByteArray::fromHex("ffe10022" "457869660000" "4d4d002a00000008"
-                                                   "0001" "011200030000000100060000" "00000000");
+    const QByteArray segment = QByteArray::fromHex("ffe10022"
+                                                   "457869660000"
+                                                   "4d4d002a00000008"
+                                                   "0001"
+                                                   "011200030000000100060000"
+                                                   "00000000");
     QByteArray result = jpeg;
     result.insert(2, segment);
     return result;

@@ -140,7 +140,8 @@ void dragFrames(benchmark::State &state, const std::function<void(Scene &)> &rep
     }
     editor::buttonReleased(ctx, ui::PointerArgs{});
     reportPercentiles(state, ms);
-    state.counters["area_paints_per_move"] = double(s.areaPaints.paints - paintsBefore) / double(std::max<std::int64_t>(i, 1));
+    state.counters["area_paints_per_move"] =
+        double(s.areaPaints.paints - paintsBefore) / double(std::max<std::int64_t>(i, 1));
     const QSize area = s.window().pictureBox(u"图片框1").size();
     state.SetLabel(std::to_string(area.width()) + "x" + std::to_string(area.height()));
 }

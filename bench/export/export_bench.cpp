@@ -78,7 +78,7 @@ QImage generatedPhoto(QSize size)
 
 struct Scene {
     QString label;
-    QString inputFile; // what convert reads
+    QString inputFile;  // what convert reads
     QByteArray picture; // what the picture area is given
     QSize size;         // the picture area's size, the picture's own
 };
@@ -163,63 +163,86 @@ void registerScene(Bench &bench, const Scene &scene, bool slow)
         }
     }));
     // The parts, each on the output of the one before.
-    ours.push_back(benchmark::RegisterBenchmark(name("step/compose/").c_str(), [&bench, scene, area](benchmark::State &state) {
+    ours.push_back(benchmark::RegisterBenchmark(name("step/compose/").c_str(), [&bench, scene,
+                                                                                area](benchmark::State &state) {
         bench.show(scene);
         for (auto _ : state)
-            benchmark::DoNotOptimize(
-                exchange::composePictureArea(bench.controls(), area().width(), area().height()));
+            benchmark::DoNotOptimize(exchange::composePictureArea(bench.controls(), area().width(), area().height()));
     }));
-    ours.push_back(benchmark::RegisterBenchmark(name("step/bmp/").c_str(), [&bench, scene, area](benchmark::State &state) {
-        bench.show(scene);
-        const QImage picture = exchange::composePictureArea(bench.controls(), area().width(), area().height());
-        for (auto _ : state)
-            benchmark::DoNotOptimize(codec::encodeSnapshot(picture));
-    }));
-    ours.push_back(benchmark::RegisterBenchmark(name("step/jpeg-from-pixels/").c_str(), [&bench, scene, area](benchmark::State &state) {
-        bench.show(scene);
-        const QImage picture = exchange::composePictureArea(bench.controls(), area().width(), area().height());
-        for (auto _ : state)
-            benchmark::DoNotOptimize(codec::encodeJpeg(picture));
-    }));
-    ours.push_back(benchmark::RegisterBenchmark(name("step/jpeg-from-bmp/").c_str(), [&bench, scene](benchmark::State &state) {
-        bench.show(scene);
-        const QSize size = bench.window().pictureBox(u"图片框1").size();
-        const codec::SnapshotImage bmp = exchange::takeSnapshot(bench.controls(), size.width(), size.height());
-        for (auto _ : state)
-            benchmark::DoNotOptimize(codec::encodeJpegFromSnapshot(bmp));
-    }));
-    ours.push_back(benchmark::RegisterBenchmark(name("step/write/").c_str(), [&bench, scene, area](benchmark::State &state) {
-        bench.show(scene);
-        const QByteArray jpeg = codec::encodeJpeg(
-            exchange::composePictureArea(bench.controls(), area().width(), area().height()));
-        for (auto _ : state) {
-            const exchange::SaveOutcome outcome = exchange::saveUnique(bench.saveFolder(), QStringLiteral("bench"), jpeg);
-            state.PauseTiming();
-            bench.clearSaved();
-            state.ResumeTiming();
-            if (outcome.result != exchange::SaveResult::Saved) {
-                state.SkipWithError("write failed");
-                return;
+    ours.push_back(
+        benchmark::RegisterBenchmark(name("step/bmp/").c_str(), [&bench, scene, area](benchmark::State &state) {
+            bench.show(scene);
+            const QImage picture = exchange::composePictureArea(bench.controls(), area().width(), area().height());
+            for (auto _ : state)
+                benchmark::DoNotOptimize(codec::encodeSnapshot(picture));
+        }));
+    ours.push_back(benchmark::RegisterBenchmark(
+        name("step/jpeg-from-pixels/").c_str(), [&bench, scene, area](benchmark::State &state) {
+            bench.show(scene);
+            const QImage picture = exchange::composePictureArea(bench.controls(), area().width(), area().height());
+            for (auto _ : state)
+                benchmark::DoNotOptimize(codec::encodeJpeg(picture));
+        }));
+    ours.push_back(
+        benchmark::RegisterBenchmark(name("step/jpeg-from-bmp/").c_str(), [&bench, scene](benchmark::State &state) {
+            bench.show(scene);
+            const QSize size = bench.window().pictureBox(u"图片框1").size();
+            const codec::SnapshotImage bmp = exchange::takeSnapshot(bench.controls(), size.width(), size.height());
+            for (auto _ : state)
+                benchmark::DoNotOptimize(codec::encodeJpegFromSnapshot(bmp));
+        }));
+    ours.push_back(
+        benchmark::RegisterBenchmark(name("step/write/").c_str(), [&bench, scene, area](benchmark::State &state) {
+            bench.show(scene);
+            const QByteArray jpeg =
+                codec::encodeJpeg(exchange::composePictureArea(bench.controls(), area().width(), area().height()));
+            for (auto _ : state) {
+                const exchange::SaveOutcome outcome =
+                    exchange::saveUnique(bench.saveFolder(), QStringLiteral("bench"), jpeg);
+                state.PauseTiming();
+                bench.clearSaved();
+                state.ResumeTiming();
+                if (outcome.result != exchange::SaveResult::Saved) {
+                    state.SkipWithError("write failed");
+                    return;
+                }
             }
-        }
-    }));
+        }));
 
-    auto *convert = benchmark::RegisterBenchmark(name("imagemagick/").c_str(), [&bench, scene](benchmark::State &state) {
-        const Overlay o = overlayFor(scene.size);
-        const QStringList arguments{
-            scene.inputFile,
-            "-fill", "#3366cc", "-draw",
-            QStringLiteral("rectangle %1,%2 %3,%4").arg(o.mask.left()).arg(o.mask.top()).arg(o.mask.right()).arg(o.mask.bottom()),
-            "-font", kFontFile, "-fill", "white", "-pointsize", QString::number(o.captionPixels),
-            "-annotate", QStringLiteral("+%1+%2").arg(o.captionBox.left()).arg(o.captionBox.top() + o.captionPixels),
-            kCaption, "-sampling-factor", "1x1", "-quality", "95", bench.filePath("convert.jpg")};
-        for (auto _ : state) {
-            if (QProcess::execute(kConvert, arguments) != 0) {
-                state.SkipWithError("convert failed");
-                return;
+    auto *convert =
+        benchmark::RegisterBenchmark(name("imagemagick/").c_str(), [&bench, scene](benchmark::State &state) {
+            const Overlay o = overlayFor(scene.size);
+            const QStringList arguments{
+                scene.inputFile,
+                "-fill",
+                "#3366cc",
+                "-draw",
+                QStringLiteral("rectangle %1,%2 %3,%4")
+                    .arg(o.mask.left())
+                    .arg(o.mask.top())
+                    .arg(o.mask.right())
+                    .arg(o.mask.bottom()),
+                "-font",
+                kFontFile,
+                "-fill",
+                "white",
+                "-pointsize",
+                QString::number(o.captionPixels),
+                "-annotate",
+                QStringLiteral("+%1+%2").arg(o.captionBox.left()).arg(o.captionBox.top() + o.captionPixels),
+                kCaption,
+                "-sampling-factor",
+                "1x1",
+                "-quality",
+                "95",
+                bench.filePath("convert.jpg")};
+            for (auto _ : state) {
+                if (QProcess::execute(kConvert, arguments) != 0) {
+                    state.SkipWithError("convert failed");
+                    return;
+                }
             }
-        }
-    });
+        });
 
     convert->Unit(benchmark::kMillisecond)->UseRealTime();
     for (auto *b : ours) {
@@ -252,8 +275,7 @@ public:
             const QString prefix = QStringLiteral("save/") + scene;
             for (auto mine = m_seconds.cbegin(); mine != m_seconds.cend(); ++mine)
                 if (mine.key().startsWith(prefix) && mine.value() > 0)
-                    std::printf("ratio %-32s convert / ours = %.1fx\n", qPrintable(prefix),
-                                it.value() / mine.value());
+                    std::printf("ratio %-32s convert / ours = %.1fx\n", qPrintable(prefix), it.value() / mine.value());
         }
     }
 
@@ -283,8 +305,9 @@ int main(int argc, char **argv)
     const std::optional<editor::TemplateEntry> entry = editor::TemplateCatalogue::entry(27);
     if (!entry)
         return 1;
-    const Scene templateScene{QStringLiteral("template27/%1x%2").arg(entry->displaySize.width()).arg(entry->displaySize.height()),
-                              bench.filePath("template27.jpg"), entry->image, entry->displaySize};
+    const Scene templateScene{
+        QStringLiteral("template27/%1x%2").arg(entry->displaySize.width()).arg(entry->displaySize.height()),
+        bench.filePath("template27.jpg"), entry->image, entry->displaySize};
     const QSize photoSize(6000, 4000);
     const QByteArray photo = codec::encodeJpeg(generatedPhoto(photoSize), 90);
     const Scene photoScene{QStringLiteral("photo/6000x4000"), bench.filePath("photo.jpg"), photo, photoSize};

@@ -37,8 +37,9 @@ TEST(FontRules, CharacterHeightRoundsHalvesAwayFromZero)
     const struct {
         int points, dpi, pixels;
     } cases[] = {
-        {12, 96, 16}, {9, 96, 12}, {11, 96, 15}, {3, 84, 4}, {-3, 84, -4}, {0, 96, 0}, {95, 96, 127}, {12, 120, 20},
-        {2147483647, 96, 32767}, // kept within the coordinate range
+        {12, 96, 16},  {9, 96, 12},   {11, 96, 15},
+        {3, 84, 4},    {-3, 84, -4},  {0, 96, 0},
+        {95, 96, 127}, {12, 120, 20}, {2147483647, 96, 32767}, // kept within the coordinate range
     };
     for (const auto &c : cases)
         EXPECT_EQ(ui::characterHeight(c.points, c.dpi), c.pixels) << c.points << " pt at " << c.dpi;
@@ -71,7 +72,10 @@ TEST_F(FontsTest, FacesForTheDefinitionsNamesAreInstalledCjkFaces)
         const char16_t *requested;
         QString shown;
     } cases[] = {
-        {u"宋体", kSerif}, {u"SimSun", kSerif}, {u"微软雅黑", kSans}, {u"Microsoft YaHei", kSans},
+        {u"宋体", kSerif},
+        {u"SimSun", kSerif},
+        {u"微软雅黑", kSans},
+        {u"Microsoft YaHei", kSans},
     };
     for (const auto &c : cases)
         EXPECT_EQ(QFontInfo(QFont(QString::fromUtf16(c.requested))).family(), c.shown)
@@ -126,7 +130,7 @@ TEST_F(FontsTest, FaceNameLimitsCountGbkBytes)
 {
     const QString songti = QStringLiteral("宋体");
     const QString bytes31 = QStringLiteral("a") + QString(15, QChar(u'字')); // 16 characters
-    const QString bytes32 = QString(16, QChar(u'字'));                      // 16 characters
+    const QString bytes32 = QString(16, QChar(u'字'));                       // 16 characters
     const struct {
         const char *what;
         std::optional<QString> name;
@@ -221,9 +225,8 @@ TEST_F(FontsTest, DialogChoiceBecomesResultsAndTheCaptionsFont)
         int weight;
         int size, bold, pixels, shownWeight;
     } cases[] = {
-        {12, 400, 12, 0, 16, QFont::Normal}, {10.5, 400, 11, 0, 15, QFont::Normal},
-        {12, 650, 12, 0, 16, QFont::Normal}, {12, 700, 12, 1, 16, QFont::Bold},
-        {12, 900, 12, 1, 16, QFont::Bold},   {20, 400, 20, 0, 27, QFont::Normal},
+        {12, 400, 12, 0, 16, QFont::Normal}, {10.5, 400, 11, 0, 15, QFont::Normal}, {12, 650, 12, 0, 16, QFont::Normal},
+        {12, 700, 12, 1, 16, QFont::Bold},   {12, 900, 12, 1, 16, QFont::Bold},     {20, 400, 20, 0, 27, QFont::Normal},
     };
     for (const auto &c : cases) {
         person.answer = pointChoice(kSerif, c.points, c.weight);

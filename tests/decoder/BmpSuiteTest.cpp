@@ -44,12 +44,11 @@ INSTANTIATE_TEST_SUITE_P(
                       GoodBmp{"pal8-0", "pal8"}, GoodBmp{"pal8", "pal8"}, GoodBmp{"pal8gs", "pal8gs"},
                       GoodBmp{"pal8nonsquare", "pal8nonsquare-e"}, GoodBmp{"pal8os2", "pal8"},
                       GoodBmp{"pal8rle", "pal8"}, GoodBmp{"pal8topdown", "pal8"}, GoodBmp{"pal8v4", "pal8"},
-                      GoodBmp{"pal8v5", "pal8"}, GoodBmp{"pal8w124", "pal8w124"},
-                      GoodBmp{"pal8w125", "pal8w125"}, GoodBmp{"pal8w126", "pal8w126"},
-                      GoodBmp{"rgb16-565", "rgb16-565"}, GoodBmp{"rgb16-565pal", "rgb16-565"},
-                      GoodBmp{"rgb16", "rgb16"}, GoodBmp{"rgb16bfdef", "rgb16"}, GoodBmp{"rgb24", "rgb24"},
-                      GoodBmp{"rgb24pal", "rgb24"}, GoodBmp{"rgb32", "rgb24"}, GoodBmp{"rgb32bf", "rgb24"},
-                      GoodBmp{"rgb32bfdef", "rgb24"}),
+                      GoodBmp{"pal8v5", "pal8"}, GoodBmp{"pal8w124", "pal8w124"}, GoodBmp{"pal8w125", "pal8w125"},
+                      GoodBmp{"pal8w126", "pal8w126"}, GoodBmp{"rgb16-565", "rgb16-565"},
+                      GoodBmp{"rgb16-565pal", "rgb16-565"}, GoodBmp{"rgb16", "rgb16"}, GoodBmp{"rgb16bfdef", "rgb16"},
+                      GoodBmp{"rgb24", "rgb24"}, GoodBmp{"rgb24pal", "rgb24"}, GoodBmp{"rgb32", "rgb24"},
+                      GoodBmp{"rgb32bf", "rgb24"}, GoodBmp{"rgb32bfdef", "rgb24"}),
     [](const auto &testInfo) {
         std::string name = testInfo.param.file;
         std::replace(name.begin(), name.end(), '-', '_');

@@ -18,7 +18,8 @@ TEST(DecoderCorpus, EverySeedDecodesSafely)
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
         const QByteArray data = file.readAll();
         const qsizetype n = data.size();
-        for (const qsizetype length : {n, qsizetype(6), qsizetype(16), qsizetype(128), n / 4, n / 2, 3 * n / 4, n - 1}) {
+        for (const qsizetype length :
+             {n, qsizetype(6), qsizetype(16), qsizetype(128), n / 4, n / 2, 3 * n / 4, n - 1}) {
             if (length < 0 || length > n)
                 continue;
             const auto picture = codec::decodePicture(data.first(length));

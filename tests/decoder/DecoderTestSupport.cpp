@@ -28,17 +28,16 @@ QImage readReferencePng(const QString &relativePath)
 
 bool colourNear(QRgb actual, QRgb expected, int tolerance)
 {
-    return std::abs(qRed(actual) - qRed(expected)) <= tolerance &&
-           std::abs(qGreen(actual) - qGreen(expected)) <= tolerance &&
-           std::abs(qBlue(actual) - qBlue(expected)) <= tolerance;
+    return std::abs(qRed(actual) - qRed(expected)) <= tolerance
+           && std::abs(qGreen(actual) - qGreen(expected)) <= tolerance
+           && std::abs(qBlue(actual) - qBlue(expected)) <= tolerance;
 }
 
 std::string imageDifference(const QImage &actualImage, const QImage &expectedImage, int tolerance)
 {
     if (actualImage.size() != expectedImage.size()) {
-        return "size " + std::to_string(actualImage.width()) + "x" + std::to_string(actualImage.height()) +
-               " instead of " + std::to_string(expectedImage.width()) + "x" +
-               std::to_string(expectedImage.height());
+        return "size " + std::to_string(actualImage.width()) + "x" + std::to_string(actualImage.height())
+               + " instead of " + std::to_string(expectedImage.width()) + "x" + std::to_string(expectedImage.height());
     }
     const QImage actual = actualImage.convertToFormat(QImage::Format_ARGB32);
     const QImage expected = expectedImage.convertToFormat(QImage::Format_ARGB32);
@@ -65,8 +64,9 @@ QByteArray encodeJpeg(const QImage &image, int subsampling, int quality)
     unsigned char *buffer = nullptr;
     unsigned long size = 0;
     QByteArray result;
-    if (tjCompress2(handle, rgb.constBits(), rgb.width(), int(rgb.bytesPerLine()), rgb.height(), TJPF_RGB,
-                    &buffer, &size, subsampling, quality, 0) == 0)
+    if (tjCompress2(handle, rgb.constBits(), rgb.width(), int(rgb.bytesPerLine()), rgb.height(), TJPF_RGB, &buffer,
+                    &size, subsampling, quality, 0)
+        == 0)
         result = QByteArray(reinterpret_cast<const char *>(buffer), qsizetype(size));
     tjFree(buffer);
     tjDestroy(handle);
@@ -91,8 +91,8 @@ QByteArray encodeCmykJpeg(const QByteArray &invertedCmyk, int width, int height,
     jpeg_set_quality(&info, 95, TRUE);
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
-        auto *row = reinterpret_cast<JSAMPLE *>(const_cast<char *>(invertedCmyk.constData())) +
-                    qsizetype(info.next_scanline) * width * 4;
+        auto *row = reinterpret_cast<JSAMPLE *>(const_cast<char *>(invertedCmyk.constData()))
+                    + qsizetype(info.next_scanline) * width * 4;
         jpeg_write_scanlines(&info, &row, 1);
     }
     jpeg_finish_compress(&info);

@@ -45,8 +45,8 @@ TEST(JpegDecoder, OtherEncodingsOfTheSamePicture)
         for (int y = 0; y < other.height(); ++y) {
             for (int x = 0; x < other.width(); ++x) {
                 const QRgb a = other.pixel(x, y), b = baseline.pixel(x, y);
-                difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
-                              std::abs(qBlue(a) - qBlue(b));
+                difference +=
+                    std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
             }
         }
         EXPECT_LT(double(difference) / (3.0 * other.width() * other.height()), 4.0) << file;
@@ -148,21 +148,20 @@ TEST_P(ExifOrientation, PictureStandsUpright)
             << "quarter " << i << ": " << std::hex << actual[i] << " instead of " << expected.quarters[i];
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AllOrientations, ExifOrientation,
-    ::testing::Combine(::testing::Values(OrientationCase{1, {32, 16}, {R, G, B, W}},
-                                         OrientationCase{2, {32, 16}, {G, R, W, B}},
-                                         OrientationCase{3, {32, 16}, {W, B, G, R}},
-                                         OrientationCase{4, {32, 16}, {B, W, R, G}},
-                                         OrientationCase{5, {16, 32}, {R, B, G, W}},
-                                         OrientationCase{6, {16, 32}, {B, R, W, G}},
-                                         OrientationCase{7, {16, 32}, {W, G, B, R}},
-                                         OrientationCase{8, {16, 32}, {G, W, R, B}}),
-                       ::testing::Bool()),
-    [](const auto &testInfo) {
-        return "orientation" + std::to_string(std::get<0>(testInfo.param).orientation) +
-               (std::get<1>(testInfo.param) ? "Motorola" : "Intel");
-    });
+INSTANTIATE_TEST_SUITE_P(AllOrientations, ExifOrientation,
+                         ::testing::Combine(::testing::Values(OrientationCase{1, {32, 16}, {R, G, B, W}},
+                                                              OrientationCase{2, {32, 16}, {G, R, W, B}},
+                                                              OrientationCase{3, {32, 16}, {W, B, G, R}},
+                                                              OrientationCase{4, {32, 16}, {B, W, R, G}},
+                                                              OrientationCase{5, {16, 32}, {R, B, G, W}},
+                                                              OrientationCase{6, {16, 32}, {B, R, W, G}},
+                                                              OrientationCase{7, {16, 32}, {W, G, B, R}},
+                                                              OrientationCase{8, {16, 32}, {G, W, R, B}}),
+                                            ::testing::Bool()),
+                         [](const auto &testInfo) {
+                             return "orientation" + std::to_string(std::get<0>(testInfo.param).orientation)
+                                    + (std::get<1>(testInfo.param) ? "Motorola" : "Intel");
+                         });
 
 struct TiffCase {
     const char *name;
@@ -197,7 +196,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TiffCase{"badByteOrder", damaged(tiffWithOrientation(false, 6), 0, 'X'), 1},
                       TiffCase{"badMagic", damaged(tiffWithOrientation(false, 6), 2, 43), 1},
                       TiffCase{"directoryBeyondEnd", damaged(tiffWithOrientation(false, 6), 4, 100), 1},
-                      TiffCase{"entryCountBeyondEnd", damaged(damaged(tiffWithOrientation(false, 6), 8, 50), 22, 0x13), 1},
+                      TiffCase{"entryCountBeyondEnd", damaged(damaged(tiffWithOrientation(false, 6), 8, 50), 22, 0x13),
+                               1},
                       TiffCase{"cutInEntry", tiffWithOrientation(false, 6).first(30), 1},
                       TiffCase{"headerOnly", tiffWithOrientation(false, 6).first(8), 1},
                       TiffCase{"empty", QByteArray(), 1}),

@@ -38,9 +38,9 @@ TEST_P(PcxFixture, RecognisedKindsMatchTheirPngOthersGiveNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     Fixtures, PcxFixture,
-    ::testing::Values(PcxCase{"indexed8", codec::PictureFormat::Pcx8}, PcxCase{"ccbug_463951", codec::PictureFormat::Pcx8},
-                      PcxCase{"rgb", codec::PictureFormat::Pcx8}, PcxCase{"bw", codec::PictureFormat::Pcx8},
-                      PcxCase{"rgb-gimp-2.8.10", codec::PictureFormat::Pcx8},
+    ::testing::Values(PcxCase{"indexed8", codec::PictureFormat::Pcx8},
+                      PcxCase{"ccbug_463951", codec::PictureFormat::Pcx8}, PcxCase{"rgb", codec::PictureFormat::Pcx8},
+                      PcxCase{"bw", codec::PictureFormat::Pcx8}, PcxCase{"rgb-gimp-2.8.10", codec::PictureFormat::Pcx8},
                       PcxCase{"dice_rgba", codec::PictureFormat::Pcx8}, PcxCase{"16color", codec::PictureFormat::None},
                       PcxCase{"mono", codec::PictureFormat::None}, PcxCase{"CGA_FSD", codec::PictureFormat::None},
                       PcxCase{"indexed4", codec::PictureFormat::None}, PcxCase{"ICONDOC", codec::PictureFormat::None}),
@@ -128,13 +128,14 @@ TEST_P(PcxHeaderDamage, IsRefused)
     EXPECT_FALSE(codec::decodePicture(data).has_value());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Header, PcxHeaderDamage,
-    ::testing::Values(HeaderDamage{"xMaxBelowXMin", 4, {40, 0}}, HeaderDamage{"yMaxBelowYMin", 6, {40, 0}},
-                      HeaderDamage{"bytesPerLineShort", 66, {31, 0}}, HeaderDamage{"bytesPerLineZero", 66, {0, 0}},
-                      HeaderDamage{"twoPlanes", 65, {2}}, HeaderDamage{"noPlanes", 65, {0}},
-                      HeaderDamage{"fivePlanes", 65, {5}}),
-    [](const auto &testInfo) { return std::string(testInfo.param.name); });
+INSTANTIATE_TEST_SUITE_P(Header, PcxHeaderDamage,
+                         ::testing::Values(HeaderDamage{"xMaxBelowXMin", 4, {40, 0}},
+                                           HeaderDamage{"yMaxBelowYMin", 6, {40, 0}},
+                                           HeaderDamage{"bytesPerLineShort", 66, {31, 0}},
+                                           HeaderDamage{"bytesPerLineZero", 66, {0, 0}},
+                                           HeaderDamage{"twoPlanes", 65, {2}}, HeaderDamage{"noPlanes", 65, {0}},
+                                           HeaderDamage{"fivePlanes", 65, {5}}),
+                         [](const auto &testInfo) { return std::string(testInfo.param.name); });
 
 TEST(PcxDecoder, HugeDeclaredSizeIsRefused)
 {

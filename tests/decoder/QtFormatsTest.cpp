@@ -12,7 +12,7 @@ namespace {
 using decodertest::readFixture;
 
 struct GifFrame {
-    int pixelIndex;     // every pixel of the 2 × 2 frame
+    int pixelIndex; // every pixel of the 2 × 2 frame
     int delayHundredths;
     int transparentIndex = -1;
 };
@@ -34,7 +34,9 @@ QByteArray handMadeGif(const QList<GifFrame> &frames)
     gif.append('\0');
     gif.append('\0');
     gif.append(QByteArray::fromHex("000000ff000000ff000000ff"));
-    gif.append(QByteArray::fromHex("21ff0b") + "NETSCAPE2.0" + QByteArray::fromHex("030100" "0000"));
+    gif.append(QByteArray::fromHex("21ff0b") + "NETSCAPE2.0"
+               + QByteArray::fromHex("030100"
+                                     "0000"));
     for (const GifFrame &frame : frames) {
         gif.append(QByteArray::fromHex("21f904"));
         gif.append(char(0x04 | (frame.transparentIndex >= 0 ? 1 : 0)));

@@ -38,7 +38,8 @@ void xdotool(const QStringList &arguments)
 
 bool near(const QColor &a, const QColor &b)
 {
-    return std::abs(a.red() - b.red()) <= 8 && std::abs(a.green() - b.green()) <= 8 && std::abs(a.blue() - b.blue()) <= 8;
+    return std::abs(a.red() - b.red()) <= 8 && std::abs(a.green() - b.green()) <= 8
+           && std::abs(a.blue() - b.blue()) <= 8;
 }
 
 // A program other than the editor to drag the file from, as a file manager would.
@@ -54,9 +55,10 @@ public:
             arguments << QStringLiteral("move-only");
         m_process.start(QStringLiteral(ZANVO_DRAGSOURCE), arguments);
         for (int i = 0; i < 200 && !m_shown; ++i) {
-            m_shown = !e2e::run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                            QStringLiteral("--name"), QStringLiteral("^zanvo-dragsource$")})
-                           .isEmpty();
+            m_shown =
+                !e2e::run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                      QStringLiteral("--name"), QStringLiteral("^zanvo-dragsource$")})
+                     .isEmpty();
             if (!m_shown)
                 QThread::msleep(50);
         }

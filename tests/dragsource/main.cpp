@@ -21,12 +21,9 @@ namespace {
 const char *actionName(Qt::DropAction action)
 {
     switch (action) {
-    case Qt::CopyAction:
-        return "copy";
-    case Qt::MoveAction:
-        return "move";
-    default:
-        return "ignore";
+    case Qt::CopyAction: return "copy";
+    case Qt::MoveAction: return "move";
+    default: return "ignore";
     }
 }
 

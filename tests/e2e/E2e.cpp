@@ -33,7 +33,7 @@ EditorProcess::EditorProcess()
     // Generous: a loaded machine or a sanitizer build starts slowly.
     for (int i = 0; i < 600 && m_windowId.isEmpty(); ++i) {
         const QString ids = run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                             QStringLiteral("--name"), QStringLiteral("^ZanvoV4$")});
+                                                            QStringLiteral("--name"), QStringLiteral("^ZanvoV4$")});
         m_windowId = ids.section(QLatin1Char('\n'), 0, 0);
         if (m_windowId.isEmpty())
             QThread::msleep(50);
@@ -57,9 +57,9 @@ void EditorProcess::key(const QString &keys)
 
 void EditorProcess::click(int clientX, int clientY)
 {
-    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--window"), m_windowId,
-                                    QString::number(clientX), QString::number(clientY), QStringLiteral("click"),
-                                    QStringLiteral("1")});
+    run(QStringLiteral("xdotool"),
+        {QStringLiteral("mousemove"), QStringLiteral("--window"), m_windowId, QString::number(clientX),
+         QString::number(clientY), QStringLiteral("click"), QStringLiteral("1")});
 }
 
 int EditorProcess::waitForExit(int milliseconds)
@@ -71,7 +71,8 @@ int EditorProcess::waitForExit(int milliseconds)
 
 WindowGeometry geometryOf(const QString &windowId)
 {
-    const QString shell = run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), windowId});
+    const QString shell =
+        run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), windowId});
     WindowGeometry g;
     for (const QString &line : shell.split(QLatin1Char('\n'))) {
         const QString key = line.section(QLatin1Char('='), 0, 0);

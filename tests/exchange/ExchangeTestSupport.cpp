@@ -48,8 +48,9 @@ std::optional<DecodedJpeg> decodeJpeg(QByteArrayView jpeg)
     DecodedJpeg decoded;
     decoded.subsampling = subsampling;
     decoded.image = QImage(width, height, QImage::Format_RGB32);
-    if (tjDecompress2(handle.get(), data, size, decoded.image.bits(), width,
-                      int(decoded.image.bytesPerLine()), height, TJPF_BGRX, 0) != 0)
+    if (tjDecompress2(handle.get(), data, size, decoded.image.bits(), width, int(decoded.image.bytesPerLine()), height,
+                      TJPF_BGRX, 0)
+        != 0)
         return std::nullopt;
     return decoded;
 }
@@ -75,8 +76,7 @@ QList<int> frameSamplingFactors(QByteArrayView jpeg)
 
 QStringList folderEntries(const QString &folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                  QDir::Name);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 QByteArray readWholeFile(const QString &path)

@@ -34,8 +34,7 @@ QImage captionedPicture(int width, int height)
     }
     QPainter painter(&image);
     painter.fillRect(QRect(0, 0, width / 2, height / 4), QColor(230, 20, 20));
-    painter.fillRect(QRect(width / 2, height * 3 / 4, width - width / 2, height - height * 3 / 4),
-                     QColor(10, 10, 10));
+    painter.fillRect(QRect(width / 2, height * 3 / 4, width - width / 2, height - height * 3 / 4), QColor(10, 10, 10));
     return image;
 }
 
@@ -91,11 +90,10 @@ TEST_P(JpegFromSnapshot, DecodesToTheSnapshotsPictureWithFullChroma)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, JpegFromSnapshot,
-                         ::testing::Values(QSize(379, 384), QSize(234, 234), QSize(400, 400),
-                                           QSize(1, 1), QSize(17, 3)),
+                         ::testing::Values(QSize(379, 384), QSize(234, 234), QSize(400, 400), QSize(1, 1),
+                                           QSize(17, 3)),
                          [](const ::testing::TestParamInfo<QSize> &param) {
-                             return std::to_string(param.param.width()) + "x"
-                                 + std::to_string(param.param.height());
+                             return std::to_string(param.param.width()) + "x" + std::to_string(param.param.height());
                          });
 
 TEST(JpegEncoder, SnapshotAndPictureGiveTheSameFile)

@@ -27,8 +27,7 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 }
 
 // Both ways of making the temporary file must behave alike.
-class SafeSave : public ::testing::TestWithParam<TemporaryKind>
-{
+class SafeSave : public ::testing::TestWithParam<TemporaryKind> {
 protected:
     void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
 
@@ -113,8 +112,8 @@ TEST_P(SafeSave, EmptyBytesWriteNothing)
 
 TEST_P(SafeSave, RefusesNamesThatLeaveTheFolder)
 {
-    for (const QString &base : {QString(), QStringLiteral("../up"), QStringLiteral("a/b"),
-                               QStringLiteral("."), QStringLiteral("..")})
+    for (const QString &base :
+         {QString(), QStringLiteral("../up"), QStringLiteral("a/b"), QStringLiteral("."), QStringLiteral("..")})
         EXPECT_EQ(save("bytes", base).result, SaveResult::Failed) << base.toStdString();
     EXPECT_TRUE(folderEntries(folder()).isEmpty());
 }
@@ -126,8 +125,7 @@ TEST_P(SafeSave, UnwritableFolderFailsAndLeavesNoFile)
     for (const QString &target : {pathOf("plain-file/inside"), pathOf("missing"), QString()}) {
         SaveOptions options;
         options.temporary = GetParam();
-        EXPECT_EQ(saveUnique(target, kBase, "bytes", options).result, SaveResult::Failed)
-            << target.toStdString();
+        EXPECT_EQ(saveUnique(target, kBase, "bytes", options).result, SaveResult::Failed) << target.toStdString();
     }
     EXPECT_EQ(folderEntries(folder()), QStringList{"plain-file"});
 
@@ -143,8 +141,7 @@ TEST_P(SafeSave, UnwritableFolderFailsAndLeavesNoFile)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Temporaries, SafeSave,
-                         ::testing::Values(TemporaryKind::Anonymous, TemporaryKind::Named),
+INSTANTIATE_TEST_SUITE_P(Temporaries, SafeSave, ::testing::Values(TemporaryKind::Anonymous, TemporaryKind::Named),
                          [](const ::testing::TestParamInfo<TemporaryKind> &param) {
                              return param.param == TemporaryKind::Anonymous ? "Anonymous" : "Named";
                          });

@@ -33,18 +33,18 @@ QDateTime at(int year, int month, int day, int hour, int minute, int second)
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Moments, SaveNames,
-    ::testing::Values(NameCase{at(2016, 12, 10, 3, 18, 30), 1, "2016年12月10日3时18分30秒.jpg"},
-                      NameCase{at(2016, 12, 10, 3, 18, 0), 1, "2016年12月10日3时18分.jpg"},
-                      NameCase{at(2016, 12, 10, 15, 0, 0), 1, "2016年12月10日15时.jpg"},
-                      NameCase{at(2016, 12, 10, 0, 0, 0), 1, "2016年12月10日.jpg"},
-                      NameCase{at(2016, 12, 10, 0, 5, 0), 1, "2016年12月10日0时5分.jpg"},
-                      NameCase{at(2016, 12, 10, 10, 0, 7), 1, "2016年12月10日10时0分7秒.jpg"},
-                      NameCase{at(2016, 1, 2, 9, 8, 7), 1, "2016年1月2日9时8分7秒.jpg"},
-                      NameCase{at(2016, 12, 10, 3, 18, 30), 2, "2016年12月10日3时18分30秒(2).jpg"},
-                      NameCase{at(2016, 12, 10, 0, 0, 0), 3, "2016年12月10日(3).jpg"},
-                      NameCase{at(2016, 12, 10, 3, 18, 30), 1000, "2016年12月10日3时18分30秒(1000).jpg"}));
+INSTANTIATE_TEST_SUITE_P(Moments, SaveNames,
+                         ::testing::Values(NameCase{at(2016, 12, 10, 3, 18, 30), 1, "2016年12月10日3时18分30秒.jpg"},
+                                           NameCase{at(2016, 12, 10, 3, 18, 0), 1, "2016年12月10日3时18分.jpg"},
+                                           NameCase{at(2016, 12, 10, 15, 0, 0), 1, "2016年12月10日15时.jpg"},
+                                           NameCase{at(2016, 12, 10, 0, 0, 0), 1, "2016年12月10日.jpg"},
+                                           NameCase{at(2016, 12, 10, 0, 5, 0), 1, "2016年12月10日0时5分.jpg"},
+                                           NameCase{at(2016, 12, 10, 10, 0, 7), 1, "2016年12月10日10时0分7秒.jpg"},
+                                           NameCase{at(2016, 1, 2, 9, 8, 7), 1, "2016年1月2日9时8分7秒.jpg"},
+                                           NameCase{at(2016, 12, 10, 3, 18, 30), 2, "2016年12月10日3时18分30秒(2).jpg"},
+                                           NameCase{at(2016, 12, 10, 0, 0, 0), 3, "2016年12月10日(3).jpg"},
+                                           NameCase{at(2016, 12, 10, 3, 18, 30), 1000,
+                                                    "2016年12月10日3时18分30秒(1000).jpg"}));
 
 TEST(SaveName, InvalidMomentGivesNoText)
 {

@@ -1,5 +1,5 @@
-#include "ScopedEnv.h"
 #include "exchange/SaveSnapshot.h"
+#include "ScopedEnv.h"
 
 #include "codec/SnapshotImage.h"
 
@@ -21,8 +21,7 @@ namespace {
 using test::folderEntries;
 using test::readWholeFile;
 
-class SaveFolder : public ::testing::Test
-{
+class SaveFolder : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -94,8 +93,7 @@ TEST_F(SaveFolder, NoHomeGivesNoFolderRatherThanTheRoot)
     EXPECT_NE(folder, QStringLiteral("/"));
 }
 
-class SaveSnapshotFlow : public ::testing::Test
-{
+class SaveSnapshotFlow : public ::testing::Test {
 protected:
     void SetUp() override
     {

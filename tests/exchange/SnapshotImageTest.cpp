@@ -76,8 +76,7 @@ TEST_P(SnapshotLayout, HeadersRowsAndPixelsFollowTheBmpFormat)
 INSTANTIATE_TEST_SUITE_P(Sizes, SnapshotLayout,
                          ::testing::Values(LayoutCase{379, 384, 1140, 437'814},
                                            LayoutCase{400, 400, 1200, 54 + 1200 * 400},
-                                           LayoutCase{234, 234, 704, 54 + 704 * 234},
-                                           LayoutCase{1, 1, 4, 58}));
+                                           LayoutCase{234, 234, 704, 54 + 704 * 234}, LayoutCase{1, 1, 4, 58}));
 
 // Whatever format the rendered picture comes in, the file holds its 8-bit colours.
 class SnapshotSourceFormat : public ::testing::TestWithParam<QImage::Format> {};
@@ -90,8 +89,8 @@ TEST_P(SnapshotSourceFormat, GivesTheSameFileAsTheOpaque32BitPicture)
 
 INSTANTIATE_TEST_SUITE_P(Formats, SnapshotSourceFormat,
                          ::testing::Values(QImage::Format_ARGB32_Premultiplied, QImage::Format_ARGB32,
-                                           QImage::Format_RGB888, QImage::Format_BGR888,
-                                           QImage::Format_RGB16, QImage::Format_Indexed8));
+                                           QImage::Format_RGB888, QImage::Format_BGR888, QImage::Format_RGB16,
+                                           QImage::Format_Indexed8));
 
 TEST(SnapshotImage, TranslucentPixelsAreComposedOverBlack)
 {
@@ -118,12 +117,11 @@ TEST_P(SnapshotSize, IsRefusedWhenEmptyOrTooLarge)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, SnapshotSize,
-                         ::testing::Values(SizeCase{1, 1, true}, SizeCase{0, 384, false},
-                                           SizeCase{379, 0, false}, SizeCase{-1, 10, false},
-                                           SizeCase{10, -1, false}, SizeCase{16384, 16384, true},
-                                           SizeCase{16385, 16384, false},
-                                           SizeCase{32627, 32627, false},
-                                           SizeCase{INT_MAX, 1, false}, SizeCase{1, INT_MAX, false}));
+                         ::testing::Values(SizeCase{1, 1, true}, SizeCase{0, 384, false}, SizeCase{379, 0, false},
+                                           SizeCase{-1, 10, false}, SizeCase{10, -1, false},
+                                           SizeCase{16384, 16384, true}, SizeCase{16385, 16384, false},
+                                           SizeCase{32627, 32627, false}, SizeCase{INT_MAX, 1, false},
+                                           SizeCase{1, INT_MAX, false}));
 
 TEST(SnapshotImage, NullPictureGivesAnEmptySnapshot)
 {
@@ -164,8 +162,7 @@ TEST_P(SnapshotLayoutRejects, AnythingButAWhole24BitBottomUpFile)
 
 INSTANTIATE_TEST_SUITE_P(
     Corruptions, SnapshotLayoutRejects,
-    ::testing::Values(Corruption{"truncated pixel array", -1, {}},
-                      Corruption{"wrong magic", 0, QByteArray("BA")},
+    ::testing::Values(Corruption{"truncated pixel array", -1, {}}, Corruption{"wrong magic", 0, QByteArray("BA")},
                       Corruption{"pixel array past the end", 10, QByteArray("\x40\x00\x00\x00", 4)},
                       Corruption{"pixel offset inside the headers", 10, QByteArray("\x10\x00\x00\x00", 4)},
                       Corruption{"other info header", 14, QByteArray("\x7c\x00\x00\x00", 4)},

@@ -137,16 +137,18 @@ TEST_F(SnapshotTest, EmptyWhenThereIsNothingToHoldOrTooMuch)
         {{0, 200}, {0, 200}},
         {{200, 0}, {200, 0}},
         {{0, 0}, {0, 0}},
-        {{200, 200}, {0, 200}},         // asked for nothing
+        {{200, 200}, {0, 200}},           // asked for nothing
         {{32627, 32627}, {32627, 32627}}, // the largest zoom: over 4 GB of pixels
-        {{200, 200}, {32627, 32627}},   // scaling up to that is refused as well
-        {{32627, 32627}, {200, 200}},   // and so is capturing it to scale down
+        {{200, 200}, {32627, 32627}},     // scaling up to that is refused as well
+        {{32627, 32627}, {200, 200}},     // and so is capturing it to scale down
     };
     for (const auto &c : cases) {
         area().resize(c.area);
         const QString which = QStringLiteral("%1x%2 as %3x%4")
-                                  .arg(c.area.width()).arg(c.area.height())
-                                  .arg(c.requested.width()).arg(c.requested.height());
+                                  .arg(c.area.width())
+                                  .arg(c.area.height())
+                                  .arg(c.requested.width())
+                                  .arg(c.requested.height());
         EXPECT_TRUE(composePictureArea(controls(), c.requested.width(), c.requested.height()).isNull())
             << which.toStdString();
         EXPECT_TRUE(takeSnapshot(controls(), c.requested.width(), c.requested.height()).isEmpty())

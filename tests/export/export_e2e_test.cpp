@@ -20,8 +20,8 @@ namespace {
 QImage clipboardPng()
 {
     QProcess xclip;
-    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"),
-                                          QStringLiteral("image/png"), QStringLiteral("-o")});
+    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                                          QStringLiteral("-t"), QStringLiteral("image/png"), QStringLiteral("-o")});
     if (!xclip.waitForFinished(20000) || xclip.exitCode() != 0)
         return {};
     return QImage::fromData(xclip.readAllStandardOutput(), "PNG");

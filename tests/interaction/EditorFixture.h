@@ -38,5 +38,4 @@ protected:
         // No button stays held for the next test's input.
         QTestPrivate::qtestMouseButtons = Qt::NoButton;
     }
-
 };

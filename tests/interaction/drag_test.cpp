@@ -70,29 +70,17 @@ protected:
         QWindow *window = main().windowHandle();
         const QPoint onOverlay = overlay().mapTo(&main(), step.at);
         switch (step.act) {
-        case Act::Press:
-            QTest::mousePress(window, Qt::LeftButton, {}, onOverlay);
-            break;
+        case Act::Press: QTest::mousePress(window, Qt::LeftButton, {}, onOverlay); break;
         case Act::DoubleClickPress:
             // A press soon after the last release, at the same place, is a double click.
             QTest::lastMouseTimestamp -= QGuiApplication::styleHints()->mouseDoubleClickInterval();
             QTest::mousePress(window, Qt::LeftButton, {}, onOverlay);
             break;
-        case Act::RightPress:
-            QTest::mousePress(window, Qt::RightButton, {}, onOverlay);
-            break;
-        case Act::RightRelease:
-            QTest::mouseRelease(window, Qt::RightButton, {}, step.at);
-            break;
-        case Act::Move:
-            QTest::mouseMove(window, step.at);
-            break;
-        case Act::Release:
-            QTest::mouseRelease(window, Qt::LeftButton, {}, step.at);
-            break;
-        case Act::LoseButton:
-            QTestPrivate::qtestMouseButtons = Qt::NoButton;
-            break;
+        case Act::RightPress: QTest::mousePress(window, Qt::RightButton, {}, onOverlay); break;
+        case Act::RightRelease: QTest::mouseRelease(window, Qt::RightButton, {}, step.at); break;
+        case Act::Move: QTest::mouseMove(window, step.at); break;
+        case Act::Release: QTest::mouseRelease(window, Qt::LeftButton, {}, step.at); break;
+        case Act::LoseButton: QTestPrivate::qtestMouseButtons = Qt::NoButton; break;
         }
     }
 };
@@ -146,7 +134,11 @@ const DragCase kDragCases[] = {
      {{Act::Press, {10, 5}}, {Act::Move, {40000, -40000}}},
      {32627, -32627},
      true},
-    {"MaskClampsAtTheCoordinateLimit", true, {{Act::Press, {4, 4}}, {Act::Move, {-40000, 40000}}}, {-32627, 32627}, true},
+    {"MaskClampsAtTheCoordinateLimit",
+     true,
+     {{Act::Press, {4, 4}}, {Act::Move, {-40000, 40000}}},
+     {-32627, 32627},
+     true},
     {"MaskLeavesThePictureArea", true, {{Act::Press, {4, 4}}, {Act::Move, {600, 440}}}, {591, 420}, true},
     {"MoveWithoutTheButtonEndsTheDrag",
      false,

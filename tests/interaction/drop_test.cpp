@@ -71,21 +71,20 @@ TEST_P(DroppedFilesTest, LocalPathsInDeliveryOrder)
 
 INSTANTIATE_TEST_SUITE_P(
     UriLists, DroppedFilesTest,
-    ::testing::Values(
-        UriCase{"OneFile", "file:///home/u/a.jpg\r\n", {QStringLiteral("/home/u/a.jpg")}},
-        UriCase{"EscapedChineseAndSpace",
-                "file:///home/u/%E7%85%A7%E7%89%87%20%E4%B8%80.jpg\r\n",
-                {QStringLiteral("/home/u/照片 一.jpg")}},
-        UriCase{"TwoFilesInOrder",
-                "file:///b/2.jpg\r\nfile:///a/1.jpg\r\n",
-                {QStringLiteral("/b/2.jpg"), QStringLiteral("/a/1.jpg")}},
-        UriCase{"LocalhostNamed", "file://localhost/home/u/a.jpg\r\n", {QStringLiteral("/home/u/a.jpg")}},
-        UriCase{"AnotherMachine", "file://faraway/home/u/a.jpg\r\n", {}},
-        UriCase{"WebLink", "https://example.org/cat.jpg\r\n", {}},
-        UriCase{"WebLinkBesideAFile",
-                "https://example.org/cat.jpg\r\nfile:///a/1.jpg\r\n",
-                {QStringLiteral("/a/1.jpg")}},
-        UriCase{"Empty", "", {}}),
+    ::testing::Values(UriCase{"OneFile", "file:///home/u/a.jpg\r\n", {QStringLiteral("/home/u/a.jpg")}},
+                      UriCase{"EscapedChineseAndSpace",
+                              "file:///home/u/%E7%85%A7%E7%89%87%20%E4%B8%80.jpg\r\n",
+                              {QStringLiteral("/home/u/照片 一.jpg")}},
+                      UriCase{"TwoFilesInOrder",
+                              "file:///b/2.jpg\r\nfile:///a/1.jpg\r\n",
+                              {QStringLiteral("/b/2.jpg"), QStringLiteral("/a/1.jpg")}},
+                      UriCase{"LocalhostNamed", "file://localhost/home/u/a.jpg\r\n", {QStringLiteral("/home/u/a.jpg")}},
+                      UriCase{"AnotherMachine", "file://faraway/home/u/a.jpg\r\n", {}},
+                      UriCase{"WebLink", "https://example.org/cat.jpg\r\n", {}},
+                      UriCase{"WebLinkBesideAFile",
+                              "https://example.org/cat.jpg\r\nfile:///a/1.jpg\r\n",
+                              {QStringLiteral("/a/1.jpg")}},
+                      UriCase{"Empty", "", {}}),
     [](const ::testing::TestParamInfo<UriCase> &row) { return std::string(row.param.name); });
 
 TEST(DropRules, TextHtmlAndMoveOnlyDragsAreRefused)
@@ -206,7 +205,8 @@ TEST_F(DropTest, OnlyThePictureAreaAndTheMaskInsideItTakeDrops)
     EXPECT_FALSE(w().dropTarget(u"拖放对象1").registerOn(&w().pictureBox(u"图片框1")));
     for (QWidget *widget : main().findChildren<QWidget *>()) {
         const bool inArea = widget == &area() || widget == w().widget(u"标签6");
-        EXPECT_EQ(widget->acceptDrops(), inArea) << widget->metaObject()->className() << " " << widget->objectName().toStdString();
+        EXPECT_EQ(widget->acceptDrops(), inArea)
+            << widget->metaObject()->className() << " " << widget->objectName().toStdString();
     }
     EXPECT_FALSE(main().acceptDrops());
 }
@@ -250,12 +250,11 @@ TEST_F(DropTest, AFileThatIsNoPictureLeavesTheCurrentPictureAsItWas)
     const QString labels = sizeLabels();
     const QString text = writeFile(QStringLiteral("notes.txt"), "not a picture\n");
     const QString empty = writeFile(QStringLiteral("empty.jpg"), QByteArray());
-    const QString truncated =
-        writeFile(QStringLiteral("cut.jpg"), [] {
-            QFile whole(fixture("jpeg/testorig.jpg"));
-            whole.open(QIODevice::ReadOnly);
-            return whole.read(600);
-        }());
+    const QString truncated = writeFile(QStringLiteral("cut.jpg"), [] {
+        QFile whole(fixture("jpeg/testorig.jpg"));
+        whole.open(QIODevice::ReadOnly);
+        return whole.read(600);
+    }());
     for (const QString &path : {text, empty, truncated, folder.filePath(QStringLiteral("gone.jpg")), folder.path()}) {
         EXPECT_TRUE(dropFiles({path}).accepted) << path.toStdString();
         EXPECT_EQ(areaSize(), QSize(227, 149)) << path.toStdString();

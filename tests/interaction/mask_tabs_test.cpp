@@ -17,9 +17,9 @@
 namespace {
 
 const std::vector<QString> kCaptionGroup = {
-    QStringLiteral("分组框1"), QStringLiteral("分组框2"), QStringLiteral("编辑框1"), QStringLiteral("编辑框2"),
-    QStringLiteral("编辑框3"), QStringLiteral("滑块条1"), QStringLiteral("滑块条2"), QStringLiteral("滑块条3"),
-    QStringLiteral("标签2"),   QStringLiteral("标签3"),   QStringLiteral("标签5"),   QStringLiteral("列表框1"),
+    QStringLiteral("分组框1"), QStringLiteral("分组框2"),     QStringLiteral("编辑框1"), QStringLiteral("编辑框2"),
+    QStringLiteral("编辑框3"), QStringLiteral("滑块条1"),     QStringLiteral("滑块条2"), QStringLiteral("滑块条3"),
+    QStringLiteral("标签2"),   QStringLiteral("标签3"),       QStringLiteral("标签5"),   QStringLiteral("列表框1"),
     QStringLiteral("按钮2"),   QStringLiteral("颜色选择器1"),
 };
 
@@ -30,9 +30,9 @@ const std::vector<QString> kMaskGroup = {
 
 // Shown on both pages.
 const std::vector<QString> kAlwaysShown = {
-    QStringLiteral("图片框1"), QStringLiteral("透明标签1"), QStringLiteral("标签1"), QStringLiteral("标签4"),
-    QStringLiteral("按钮1"),   QStringLiteral("按钮3"),     QStringLiteral("按钮4"), QStringLiteral("按钮5"),
-    QStringLiteral("选择夹1"),
+    QStringLiteral("图片框1"), QStringLiteral("透明标签1"), QStringLiteral("标签1"),
+    QStringLiteral("标签4"),   QStringLiteral("按钮1"),     QStringLiteral("按钮3"),
+    QStringLiteral("按钮4"),   QStringLiteral("按钮5"),     QStringLiteral("选择夹1"),
 };
 
 class MaskAndTabsTest : public EditorFixture {
@@ -74,10 +74,9 @@ TEST_P(PageTest, PagesSwitchTheGroupsAndLeaveTheMaskAlone)
     EXPECT_EQ(mask().isVisible(), maskShown);
 }
 
-INSTANTIATE_TEST_SUITE_P(Mask, PageTest, ::testing::Bool(),
-                         [](const ::testing::TestParamInfo<bool> &row) {
-                             return std::string(row.param ? "Shown" : "Hidden");
-                         });
+INSTANTIATE_TEST_SUITE_P(Mask, PageTest, ::testing::Bool(), [](const ::testing::TestParamInfo<bool> &row) {
+    return std::string(row.param ? "Shown" : "Hidden");
+});
 
 TEST_F(MaskAndTabsTest, RadioClicksShowAndHideTheMaskEveryTime)
 {
@@ -125,15 +124,14 @@ TEST_P(MaskSliderTest, TheMaskTakesThePositionFromItsTopLeftCorner)
     EXPECT_EQ(mask().size(), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, MaskSliderTest,
-    ::testing::Values(SliderCase{"WidthStepRight", false, {Qt::Key_Right}, 105},
-                      SliderCase{"WidthStepsLeft", false, {Qt::Key_Left, Qt::Key_Left}, 102},
-                      SliderCase{"WidthEnd", false, {Qt::Key_End}, 500},
-                      SliderCase{"WidthHome", false, {Qt::Key_Home}, 1},
-                      SliderCase{"HeightStepRight", true, {Qt::Key_Right}, 49},
-                      SliderCase{"HeightPageUp", true, {Qt::Key_PageUp}, 53}),
-    [](const ::testing::TestParamInfo<SliderCase> &row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, MaskSliderTest,
+                         ::testing::Values(SliderCase{"WidthStepRight", false, {Qt::Key_Right}, 105},
+                                           SliderCase{"WidthStepsLeft", false, {Qt::Key_Left, Qt::Key_Left}, 102},
+                                           SliderCase{"WidthEnd", false, {Qt::Key_End}, 500},
+                                           SliderCase{"WidthHome", false, {Qt::Key_Home}, 1},
+                                           SliderCase{"HeightStepRight", true, {Qt::Key_Right}, 49},
+                                           SliderCase{"HeightPageUp", true, {Qt::Key_PageUp}, 53}),
+                         [](const ::testing::TestParamInfo<SliderCase> &row) { return std::string(row.param.name); });
 
 TEST_F(MaskAndTabsTest, ThePickersColourFillsTheMask)
 {

@@ -42,22 +42,23 @@ TEST_P(Placement, FollowsTheDisplayMode)
     EXPECT_EQ(ui::picturePlacement(row.mode, row.picture, row.box), row.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(PictureBox, Placement, ::testing::Values(
-    // Mode 0: own size at the top-left corner, also when it does not fit.
-    PlacementRow{DisplayMode::Natural, {300, 200}, {150, 150}, {0, 0, 300, 200}},
-    PlacementRow{DisplayMode::Natural, {40, 30}, {150, 150}, {0, 0, 40, 30}},
-    // Mode 1: the whole box, proportions not kept.
-    PlacementRow{DisplayMode::Stretch, {300, 200}, {150, 150}, {0, 0, 150, 150}},
-    PlacementRow{DisplayMode::Stretch, {40, 30}, {379, 384}, {0, 0, 379, 384}},
-    // Mode 2: shrunk by the smaller ratio, truncated, centred; never enlarged.
-    PlacementRow{DisplayMode::Fit, {300, 200}, {150, 150}, {0, 25, 150, 100}},
-    PlacementRow{DisplayMode::Fit, {200, 300}, {150, 150}, {25, 0, 100, 150}},
-    PlacementRow{DisplayMode::Fit, {200, 100}, {150, 150}, {0, 37, 150, 75}},
-    PlacementRow{DisplayMode::Fit, {100, 200}, {150, 150}, {37, 0, 75, 150}},
-    PlacementRow{DisplayMode::Fit, {301, 200}, {150, 150}, {0, 25, 150, 99}},
-    PlacementRow{DisplayMode::Fit, {101, 51}, {150, 150}, {24, 49, 101, 51}},
-    PlacementRow{DisplayMode::Fit, {150, 150}, {150, 150}, {0, 0, 150, 150}},
-    PlacementRow{DisplayMode::Fit, {300, 200}, {0, 0}, {0, 0, 0, 0}}));
+INSTANTIATE_TEST_SUITE_P(PictureBox, Placement,
+                         ::testing::Values(
+                             // Mode 0: own size at the top-left corner, also when it does not fit.
+                             PlacementRow{DisplayMode::Natural, {300, 200}, {150, 150}, {0, 0, 300, 200}},
+                             PlacementRow{DisplayMode::Natural, {40, 30}, {150, 150}, {0, 0, 40, 30}},
+                             // Mode 1: the whole box, proportions not kept.
+                             PlacementRow{DisplayMode::Stretch, {300, 200}, {150, 150}, {0, 0, 150, 150}},
+                             PlacementRow{DisplayMode::Stretch, {40, 30}, {379, 384}, {0, 0, 379, 384}},
+                             // Mode 2: shrunk by the smaller ratio, truncated, centred; never enlarged.
+                             PlacementRow{DisplayMode::Fit, {300, 200}, {150, 150}, {0, 25, 150, 100}},
+                             PlacementRow{DisplayMode::Fit, {200, 300}, {150, 150}, {25, 0, 100, 150}},
+                             PlacementRow{DisplayMode::Fit, {200, 100}, {150, 150}, {0, 37, 150, 75}},
+                             PlacementRow{DisplayMode::Fit, {100, 200}, {150, 150}, {37, 0, 75, 150}},
+                             PlacementRow{DisplayMode::Fit, {301, 200}, {150, 150}, {0, 25, 150, 99}},
+                             PlacementRow{DisplayMode::Fit, {101, 51}, {150, 150}, {24, 49, 101, 51}},
+                             PlacementRow{DisplayMode::Fit, {150, 150}, {150, 150}, {0, 0, 150, 150}},
+                             PlacementRow{DisplayMode::Fit, {300, 200}, {0, 0}, {0, 0, 0, 0}}));
 
 class PictureBoxTest : public ::testing::Test {
 protected:
@@ -111,7 +112,8 @@ TEST_F(PictureBoxTest, FaceColourFillsWhatThePictureLeavesFree)
         box.resize(row.box);
         const QImage shown = rendered(box);
         for (const QPoint &at : row.onPicture)
-            EXPECT_EQ(shown.pixelColor(at), QColor(Qt::red)) << "mode " << row.mode << " at " << at.x() << "," << at.y();
+            EXPECT_EQ(shown.pixelColor(at), QColor(Qt::red))
+                << "mode " << row.mode << " at " << at.x() << "," << at.y();
         for (const QPoint &at : row.onBackground)
             EXPECT_EQ(shown.pixelColor(at), faceColour()) << "mode " << row.mode << " at " << at.x() << "," << at.y();
     }
@@ -250,16 +252,17 @@ TEST_P(LargePicture, ExposedPartIsThePictureScaled)
     EXPECT_EQ(larger.copy(QRect(row.part.topLeft() - around.topLeft(), row.part.size())), part);
 }
 
-INSTANTIATE_TEST_SUITE_P(PictureBox, LargePicture, ::testing::Values(
-    // Scaled once and kept.
-    ScaledPartRow{{3000, 2000}, {1400, 900, 160, 90}},
-    // Zoomed out once from the photo's own size: beyond what is kept, scaled per repaint.
-    ScaledPartRow{{5400, 3600}, {2000, 1500, 200, 120}},
-    ScaledPartRow{{5400, 3600}, {5300, 3550, 100, 50}},
-    // Zoomed up to the clamp.
-    ScaledPartRow{{32627, 32627}, {0, 0, 120, 80}},
-    ScaledPartRow{{32627, 32627}, {20000, 31000, 150, 100}},
-    ScaledPartRow{{32627, 32627}, {32527, 32547, 100, 80}}));
+INSTANTIATE_TEST_SUITE_P(PictureBox, LargePicture,
+                         ::testing::Values(
+                             // Scaled once and kept.
+                             ScaledPartRow{{3000, 2000}, {1400, 900, 160, 90}},
+                             // Zoomed out once from the photo's own size: beyond what is kept, scaled per repaint.
+                             ScaledPartRow{{5400, 3600}, {2000, 1500, 200, 120}},
+                             ScaledPartRow{{5400, 3600}, {5300, 3550, 100, 50}},
+                             // Zoomed up to the clamp.
+                             ScaledPartRow{{32627, 32627}, {0, 0, 120, 80}},
+                             ScaledPartRow{{32627, 32627}, {20000, 31000, 150, 100}},
+                             ScaledPartRow{{32627, 32627}, {32527, 32547, 100, 80}}));
 
 QColor shownColour(ui::PictureBox &box)
 {

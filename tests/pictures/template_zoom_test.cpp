@@ -72,13 +72,10 @@ TEST_P(ChoosingATemplate, ShowsItAtItsDisplaySizeAndLabelsTheSize)
     EXPECT_EQ(heightLabel(), QStringLiteral("图片高度：%1").arg(row.display.height()));
 }
 
-INSTANTIATE_TEST_SUITE_P(TemplateList, ChoosingATemplate, ::testing::Values(
-    EntryRow{27, {400, 400}, {400, 400}},
-    EntryRow{9, {264, 237}, {264, 237}},
-    EntryRow{15, {265, 265}, {266, 266}},
-    EntryRow{16, {265, 265}, {264, 265}},
-    EntryRow{0, {234, 234}, {234, 234}},
-    EntryRow{52, {272, 238}, {272, 238}}));
+INSTANTIATE_TEST_SUITE_P(TemplateList, ChoosingATemplate,
+                         ::testing::Values(EntryRow{27, {400, 400}, {400, 400}}, EntryRow{9, {264, 237}, {264, 237}},
+                                           EntryRow{15, {265, 265}, {266, 266}}, EntryRow{16, {265, 265}, {264, 265}},
+                                           EntryRow{0, {234, 234}, {234, 234}}, EntryRow{52, {272, 238}, {272, 238}}));
 
 TEST_F(EditorTest, LabelsReadTheSizeNumbers)
 {
@@ -166,9 +163,9 @@ TEST_P(Zooming, ScalesFromTheHomePlace)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(ZoomButtons, Zooming, ::testing::Values(
-    ZoomRow{10, 11, 9}, ZoomRow{234, 257, 210}, ZoomRow{400, 440, 360}, ZoomRow{9, 9, 8},
-    ZoomRow{1, 1, 0}, ZoomRow{0, 0, 0}));
+INSTANTIATE_TEST_SUITE_P(ZoomButtons, Zooming,
+                         ::testing::Values(ZoomRow{10, 11, 9}, ZoomRow{234, 257, 210}, ZoomRow{400, 440, 360},
+                                           ZoomRow{9, 9, 8}, ZoomRow{1, 1, 0}, ZoomRow{0, 0, 0}));
 
 TEST_F(EditorTest, ZoomsCompoundAndReachZero)
 {

@@ -127,8 +127,8 @@ TEST_F(PropertiesTest, SliderRaisesPositionChangeForEveryUserStepWithThePosition
     const struct {
         Qt::Key key;
         int position;
-    } steps[] = {{Qt::Key_Right, 101}, {Qt::Key_Left, 100}, {Qt::Key_PageUp, 105},
-                 {Qt::Key_PageDown, 100}, {Qt::Key_End, 500}, {Qt::Key_Home, 1}};
+    } steps[] = {{Qt::Key_Right, 101},    {Qt::Key_Left, 100}, {Qt::Key_PageUp, 105},
+                 {Qt::Key_PageDown, 100}, {Qt::Key_End, 500},  {Qt::Key_Home, 1}};
     for (const auto &s : steps) {
         QTest::keyClick(&slider, s.key);
         EXPECT_EQ(slider.position(), s.position) << s.key;
@@ -215,8 +215,10 @@ TEST_F(PropertiesTest, NothingIsDeliveredOnceEndingBegan)
 TEST_F(PropertiesTest, PictureDisplayModeClamps)
 {
     ui::PictureBox &picture = w.pictureBox(u"图片框1");
-    for (const auto &[written, mode] : {std::pair{-1, ui::DisplayMode::Natural}, {1, ui::DisplayMode::Stretch},
-                                        {2, ui::DisplayMode::Fit}, {9, ui::DisplayMode::Fit}}) {
+    for (const auto &[written, mode] : {std::pair{-1, ui::DisplayMode::Natural},
+                                        {1, ui::DisplayMode::Stretch},
+                                        {2, ui::DisplayMode::Fit},
+                                        {9, ui::DisplayMode::Fit}}) {
         picture.setDisplayMode(written);
         EXPECT_EQ(picture.displayMode(), mode) << written;
     }

@@ -168,10 +168,10 @@ TEST_F(WindowTest, InitialTextsAndStates)
     const struct {
         const char16_t *name;
         const char16_t *caption;
-    } labels[] = {{u"标签1", u"图片宽度："}, {u"标签4", u"图片高度："}, {u"标签2", u"文字宽度"},
-                  {u"标签3", u"文字高度"},   {u"标签7", u"宽度"},       {u"标签8", u"高度"},
-                  {u"标签6", u""},
-                  {u"标签5", u"↑\r\n\r\n字\r\n体\r\n大\r\n小\r\n\r\n↓"}};
+    } labels[] = {{u"标签1", u"图片宽度："}, {u"标签4", u"图片高度："},
+                  {u"标签2", u"文字宽度"},   {u"标签3", u"文字高度"},
+                  {u"标签7", u"宽度"},       {u"标签8", u"高度"},
+                  {u"标签6", u""},           {u"标签5", u"↑\r\n\r\n字\r\n体\r\n大\r\n小\r\n\r\n↓"}};
     for (const auto &l : labels)
         EXPECT_EQ(w.label(QString::fromUtf16(l.name)).caption(), QString::fromUtf16(l.caption));
     EXPECT_EQ(w.label(u"标签6").backgroundColourValue(), 0x000000u);
@@ -180,8 +180,11 @@ TEST_F(WindowTest, InitialTextsAndStates)
     const struct {
         const char16_t *name;
         const char16_t *caption;
-    } buttons[] = {{u"按钮1", u"复制图片"}, {u"按钮2", u"字体修改"}, {u"按钮3", u"保存到桌面"},
-                   {u"按钮4", u"放大+"},   {u"按钮5", u"缩小-"}};
+    } buttons[] = {{u"按钮1", u"复制图片"},
+                   {u"按钮2", u"字体修改"},
+                   {u"按钮3", u"保存到桌面"},
+                   {u"按钮4", u"放大+"},
+                   {u"按钮5", u"缩小-"}};
     for (const auto &b : buttons) {
         EXPECT_EQ(w.button(QString::fromUtf16(b.name)).caption(), QString::fromUtf16(b.caption));
         EXPECT_FALSE(w.button(QString::fromUtf16(b.name)).autoDefault());
@@ -196,8 +199,10 @@ TEST_F(WindowTest, InitialTextsAndStates)
         const char16_t *name;
         Qt::Orientation orientation;
         int minimum, maximum, position;
-    } sliders[] = {{u"滑块条1", Qt::Horizontal, 1, 500, 1}, {u"滑块条2", Qt::Horizontal, 1, 500, 1},
-                   {u"滑块条3", Qt::Vertical, 5, 100, 100}, {u"滑块条4", Qt::Horizontal, 1, 500, 1},
+    } sliders[] = {{u"滑块条1", Qt::Horizontal, 1, 500, 1},
+                   {u"滑块条2", Qt::Horizontal, 1, 500, 1},
+                   {u"滑块条3", Qt::Vertical, 5, 100, 100},
+                   {u"滑块条4", Qt::Horizontal, 1, 500, 1},
                    {u"滑块条5", Qt::Horizontal, 1, 500, 1}};
     for (const auto &s : sliders) {
         const ui::Slider &slider = w.slider(QString::fromUtf16(s.name));

@@ -208,24 +208,43 @@ void hairBack(Canvas &c, QPointF centre, double rx, double ry, Hair hair, const 
 {
     switch (hair) {
     case Hair::LongBangs:
-        shape(c, smooth(rel(centre, rx, ry, {{-1.12, -0.5}, {-1.22, 0.3}, {-1.2, 1.1}, {-1.05, 1.6},
-                                              {0, 1.7}, {1.05, 1.6}, {1.2, 1.1}, {1.22, 0.3},
-                                              {1.12, -0.5}, {0.75, -1.05}, {0, -1.2}, {-0.75, -1.05}})),
+        shape(c,
+              smooth(rel(centre, rx, ry,
+                         {{-1.12, -0.5},
+                          {-1.22, 0.3},
+                          {-1.2, 1.1},
+                          {-1.05, 1.6},
+                          {0, 1.7},
+                          {1.05, 1.6},
+                          {1.2, 1.1},
+                          {1.22, 0.3},
+                          {1.12, -0.5},
+                          {0.75, -1.05},
+                          {0, -1.2},
+                          {-0.75, -1.05}})),
               colour);
         break;
     case Hair::Buns:
         for (int side : {-1, 1})
-            ellipse(c, QPointF(centre.x() + side * rx * 0.78, centre.y() - ry * 0.8), rx * 0.34,
-                    rx * 0.34, colour);
+            ellipse(c, QPointF(centre.x() + side * rx * 0.78, centre.y() - ry * 0.8), rx * 0.34, rx * 0.34, colour);
         break;
     case Hair::Bob:
-        shape(c, smooth(rel(centre, rx, ry, {{-1.14, -0.4}, {-1.2, 0.3}, {-1.12, 0.72}, {-0.8, 0.8},
-                                              {0.8, 0.8}, {1.12, 0.72}, {1.2, 0.3}, {1.14, -0.4},
-                                              {0.8, -1.02}, {0, -1.2}, {-0.8, -1.02}})),
+        shape(c,
+              smooth(rel(centre, rx, ry,
+                         {{-1.14, -0.4},
+                          {-1.2, 0.3},
+                          {-1.12, 0.72},
+                          {-0.8, 0.8},
+                          {0.8, 0.8},
+                          {1.12, 0.72},
+                          {1.2, 0.3},
+                          {1.14, -0.4},
+                          {0.8, -1.02},
+                          {0, -1.2},
+                          {-0.8, -1.02}})),
               colour);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -234,10 +253,24 @@ void hairFront(Canvas &c, QPointF centre, double rx, double ry, Hair hair, const
     switch (hair) {
     case Hair::Crop:
     case Hair::Cowlick:
-        shape(c, smooth(rel(centre, rx, ry, {{-1.02, 0.0}, {-1.04, -0.4}, {-0.82, -0.84}, {-0.4, -1.08},
-                                              {0.1, -1.12}, {0.6, -1.0}, {0.94, -0.7}, {1.04, -0.34},
-                                              {1.02, 0.0}, {0.88, -0.3}, {0.62, -0.52}, {0.3, -0.5},
-                                              {0.05, -0.62}, {-0.3, -0.55}, {-0.62, -0.5}, {-0.88, -0.3}})),
+        shape(c,
+              smooth(rel(centre, rx, ry,
+                         {{-1.02, 0.0},
+                          {-1.04, -0.4},
+                          {-0.82, -0.84},
+                          {-0.4, -1.08},
+                          {0.1, -1.12},
+                          {0.6, -1.0},
+                          {0.94, -0.7},
+                          {1.04, -0.34},
+                          {1.02, 0.0},
+                          {0.88, -0.3},
+                          {0.62, -0.52},
+                          {0.3, -0.5},
+                          {0.05, -0.62},
+                          {-0.3, -0.55},
+                          {-0.62, -0.5},
+                          {-0.88, -0.3}})),
               colour);
         if (hair == Hair::Cowlick) {
             QPainterPath curl;
@@ -256,89 +289,166 @@ void hairFront(Canvas &c, QPointF centre, double rx, double ry, Hair hair, const
             const double k = (i % 2) ? 1.26 : 1.02;
             pts.push_back(polar(centre, rx * k, ry * k, a));
         }
-        for (const QPointF &u : {QPointF{0.92, -0.2}, QPointF{0.7, -0.58}, QPointF{0.5, -0.42},
-                                 QPointF{0.3, -0.62}, QPointF{0.08, -0.45}, QPointF{-0.15, -0.64},
-                                 QPointF{-0.38, -0.45}, QPointF{-0.6, -0.6}, QPointF{-0.8, -0.38},
-                                 QPointF{-0.94, -0.2}})
+        for (const QPointF &u : {QPointF{0.92, -0.2}, QPointF{0.7, -0.58}, QPointF{0.5, -0.42}, QPointF{0.3, -0.62},
+                                 QPointF{0.08, -0.45}, QPointF{-0.15, -0.64}, QPointF{-0.38, -0.45},
+                                 QPointF{-0.6, -0.6}, QPointF{-0.8, -0.38}, QPointF{-0.94, -0.2}})
             pts.emplace_back(centre.x() + u.x() * rx, centre.y() + u.y() * ry);
         shape(c, polygon(pts), colour);
         break;
     }
     case Hair::SidePart:
-        shape(c, smooth(rel(centre, rx, ry, {{-1.03, 0.05}, {-1.06, -0.4}, {-0.85, -0.85}, {-0.4, -1.1},
-                                              {0.15, -1.13}, {0.65, -1.0}, {0.96, -0.7}, {1.05, -0.3},
-                                              {1.02, 0.05}, {0.9, -0.45}, {0.55, -0.64}, {0.1, -0.6},
-                                              {-0.35, -0.42}, {-0.75, -0.15}})),
+        shape(c,
+              smooth(rel(centre, rx, ry,
+                         {{-1.03, 0.05},
+                          {-1.06, -0.4},
+                          {-0.85, -0.85},
+                          {-0.4, -1.1},
+                          {0.15, -1.13},
+                          {0.65, -1.0},
+                          {0.96, -0.7},
+                          {1.05, -0.3},
+                          {1.02, 0.05},
+                          {0.9, -0.45},
+                          {0.55, -0.64},
+                          {0.1, -0.6},
+                          {-0.35, -0.42},
+                          {-0.75, -0.15}})),
               colour);
-        strokePath(c, smooth(rel(centre, rx, ry, {{0.3, -1.05}, {0.2, -0.8}, {0.02, -0.62}}), false), 0.7,
-                   colour::ink);
+        strokePath(c, smooth(rel(centre, rx, ry, {{0.3, -1.05}, {0.2, -0.8}, {0.02, -0.62}}), false), 0.7, colour::ink);
         break;
     case Hair::Bowl:
     case Hair::BowlSpots: {
-        const QPainterPath dome = smooth(rel(centre, rx, ry, {{-1.16, 0.18}, {-1.22, -0.3}, {-1.02, -0.82},
-                                                              {-0.52, -1.16}, {0.0, -1.22}, {0.52, -1.16},
-                                                              {1.02, -0.82}, {1.22, -0.3}, {1.16, 0.18},
-                                                              {0.95, 0.22}, {0.86, -0.16}, {0.62, -0.28},
-                                                              {0.3, -0.24}, {0.0, -0.3}, {-0.3, -0.24},
-                                                              {-0.62, -0.28}, {-0.86, -0.16}, {-0.95, 0.22}}));
+        const QPainterPath dome = smooth(rel(centre, rx, ry,
+                                             {{-1.16, 0.18},
+                                              {-1.22, -0.3},
+                                              {-1.02, -0.82},
+                                              {-0.52, -1.16},
+                                              {0.0, -1.22},
+                                              {0.52, -1.16},
+                                              {1.02, -0.82},
+                                              {1.22, -0.3},
+                                              {1.16, 0.18},
+                                              {0.95, 0.22},
+                                              {0.86, -0.16},
+                                              {0.62, -0.28},
+                                              {0.3, -0.24},
+                                              {0.0, -0.3},
+                                              {-0.3, -0.24},
+                                              {-0.62, -0.28},
+                                              {-0.86, -0.16},
+                                              {-0.95, 0.22}}));
         shape(c, dome, colour);
         if (hair == Hair::BowlSpots) {
             c.p.save();
             c.p.setClipPath(dome);
             for (const QPointF &u : {QPointF{-0.62, -0.72}, QPointF{0.05, -0.92}, QPointF{0.66, -0.62},
                                      QPointF{-0.2, -0.55}, QPointF{0.98, -0.22}, QPointF{-1.0, -0.2}})
-                ellipse(c, QPointF(centre.x() + u.x() * rx, centre.y() + u.y() * ry), rx * 0.15,
-                        ry * 0.12, colour::white, 0.7);
+                ellipse(c, QPointF(centre.x() + u.x() * rx, centre.y() + u.y() * ry), rx * 0.15, ry * 0.12,
+                        colour::white, 0.7);
             c.p.restore();
             shape(c, dome, Qt::NoBrush);
         } else {
             // A few strands give the cap its direction without breaking the flat fill.
             for (double x : {-0.5, 0.05, 0.55}) {
-                strokePath(c, smooth(rel(centre, rx, ry, {{x - 0.12, -0.95}, {x, -0.7}, {x + 0.04, -0.45}}),
-                                     false),
+                strokePath(c, smooth(rel(centre, rx, ry, {{x - 0.12, -0.95}, {x, -0.7}, {x + 0.04, -0.45}}), false),
                            0.55, colour.lighter(135));
             }
         }
         break;
     }
     case Hair::LongBangs:
-        shape(c, smooth(rel(centre, rx, ry, {{-1.06, 0.2}, {-1.1, -0.42}, {-0.85, -0.9}, {-0.4, -1.13},
-                                              {0.1, -1.16}, {0.6, -1.04}, {0.96, -0.74}, {1.1, -0.42},
-                                              {1.06, 0.2}, {0.9, -0.3}, {0.7, -0.22}, {0.5, -0.42},
-                                              {0.25, -0.24}, {0.0, -0.44}, {-0.25, -0.24}, {-0.5, -0.42},
-                                              {-0.7, -0.22}, {-0.9, -0.3}})),
+        shape(c,
+              smooth(rel(centre, rx, ry,
+                         {{-1.06, 0.2},
+                          {-1.1, -0.42},
+                          {-0.85, -0.9},
+                          {-0.4, -1.13},
+                          {0.1, -1.16},
+                          {0.6, -1.04},
+                          {0.96, -0.74},
+                          {1.1, -0.42},
+                          {1.06, 0.2},
+                          {0.9, -0.3},
+                          {0.7, -0.22},
+                          {0.5, -0.42},
+                          {0.25, -0.24},
+                          {0.0, -0.44},
+                          {-0.25, -0.24},
+                          {-0.5, -0.42},
+                          {-0.7, -0.22},
+                          {-0.9, -0.3}})),
               colour);
         break;
     case Hair::Buns:
-        shape(c, smooth(rel(centre, rx, ry, {{-1.02, 0.0}, {-1.05, -0.42}, {-0.82, -0.86}, {-0.4, -1.1},
-                                              {0.0, -1.13}, {0.4, -1.1}, {0.82, -0.86}, {1.05, -0.42},
-                                              {1.02, 0.0}, {0.88, -0.36}, {0.5, -0.5}, {0.06, -0.66},
-                                              {-0.06, -0.66}, {-0.5, -0.5}, {-0.88, -0.36}})),
+        shape(c,
+              smooth(rel(centre, rx, ry,
+                         {{-1.02, 0.0},
+                          {-1.05, -0.42},
+                          {-0.82, -0.86},
+                          {-0.4, -1.1},
+                          {0.0, -1.13},
+                          {0.4, -1.1},
+                          {0.82, -0.86},
+                          {1.05, -0.42},
+                          {1.02, 0.0},
+                          {0.88, -0.36},
+                          {0.5, -0.5},
+                          {0.06, -0.66},
+                          {-0.06, -0.66},
+                          {-0.5, -0.5},
+                          {-0.88, -0.36}})),
               colour);
         break;
     case Hair::Bob:
-        shape(c, smooth(rel(centre, rx, ry, {{-1.1, 0.62}, {-1.12, -0.2}, {-0.92, -0.86}, {-0.45, -1.12},
-                                              {0.0, -1.16}, {0.45, -1.12}, {0.92, -0.86}, {1.12, -0.2},
-                                              {1.1, 0.62}, {0.9, 0.62}, {0.84, -0.26}, {0.4, -0.3},
-                                              {0.0, -0.28}, {-0.4, -0.3}, {-0.84, -0.26}, {-0.9, 0.62}})),
+        shape(c,
+              smooth(rel(centre, rx, ry,
+                         {{-1.1, 0.62},
+                          {-1.12, -0.2},
+                          {-0.92, -0.86},
+                          {-0.45, -1.12},
+                          {0.0, -1.16},
+                          {0.45, -1.12},
+                          {0.92, -0.86},
+                          {1.12, -0.2},
+                          {1.1, 0.62},
+                          {0.9, 0.62},
+                          {0.84, -0.26},
+                          {0.4, -0.3},
+                          {0.0, -0.28},
+                          {-0.4, -0.3},
+                          {-0.84, -0.26},
+                          {-0.9, 0.62}})),
               colour);
         break;
     case Hair::Pompadour:
-        shape(c, smooth(rel(centre, rx, ry, {{-1.02, 0.0}, {-1.08, -0.5}, {-0.88, -1.02}, {-0.35, -1.36},
-                                              {0.4, -1.5}, {1.05, -1.44}, {1.42, -1.2}, {1.3, -0.98},
-                                              {1.0, -0.88}, {1.04, -0.4}, {1.02, 0.0}, {0.86, -0.36},
-                                              {0.5, -0.55}, {0.0, -0.6}, {-0.5, -0.52}, {-0.88, -0.32}})),
+        shape(c,
+              smooth(rel(centre, rx, ry,
+                         {{-1.02, 0.0},
+                          {-1.08, -0.5},
+                          {-0.88, -1.02},
+                          {-0.35, -1.36},
+                          {0.4, -1.5},
+                          {1.05, -1.44},
+                          {1.42, -1.2},
+                          {1.3, -0.98},
+                          {1.0, -0.88},
+                          {1.04, -0.4},
+                          {1.02, 0.0},
+                          {0.86, -0.36},
+                          {0.5, -0.55},
+                          {0.0, -0.6},
+                          {-0.5, -0.52},
+                          {-0.88, -0.32}})),
               colour);
-        strokePath(c, smooth(rel(centre, rx, ry, {{-0.6, -0.85}, {-0.1, -1.2}, {0.6, -1.3}, {1.1, -1.2}}), false),
-                   0.7, colour.lighter(140));
+        strokePath(c, smooth(rel(centre, rx, ry, {{-0.6, -0.85}, {-0.1, -1.2}, {0.6, -1.3}, {1.1, -1.2}}), false), 0.7,
+                   colour.lighter(140));
         strokePath(c, smooth(rel(centre, rx, ry, {{-0.4, -0.62}, {0.1, -0.92}, {0.7, -1.02}}), false), 0.6,
                    colour.darker(130));
         break;
     }
 }
 
-void mushroomHead(Canvas &c, QPointF centre, double r, const QColor &hairColour, Hair hair,
-                  const QColor &skinColour)
+void mushroomHead(Canvas &c, QPointF centre, double r, const QColor &hairColour, Hair hair, const QColor &skinColour)
 {
     humanHead(c, centre, r, r * 0.92, skinColour, false);
     hairFront(c, centre, r, r * 0.92, hair, hairColour);
@@ -351,8 +461,8 @@ void pandaHead(Canvas &c, QPointF centre, double rx, double ry, double patchTilt
                 colour::pandaBlack);
     shadedEllipse(c, centre, rx, ry, colour::white);
     for (int side : {-1, 1}) {
-        const QTransform t = frame(QPointF(centre.x() + side * rx * 0.36, centre.y() - ry * 0.0), 1.0,
-                                   side * -patchTilt);
+        const QTransform t =
+            frame(QPointF(centre.x() + side * rx * 0.36, centre.y() - ry * 0.0), 1.0, side * -patchTilt);
         shape(c, t.map(ellipsePath(QPointF(0, 0), rx * 0.2, ry * 0.27)), colour::pandaBlack, 0.0);
     }
     const QPointF nose(centre.x(), centre.y() + ry * 0.26);
@@ -361,21 +471,24 @@ void pandaHead(Canvas &c, QPointF centre, double rx, double ry, double patchTilt
 
 void dogHead(Canvas &c, QPointF centre, double r, const QColor &fur, const QColor &ears, bool oneEarUp)
 {
-    shape(c, smooth(rel(centre, r, r, {{-0.42, -0.8}, {-0.95, -0.74}, {-1.24, -0.2}, {-1.2, 0.36},
-                                       {-0.96, 0.42}, {-0.76, -0.1}, {-0.5, -0.5}})),
-          ears);
+    shape(
+        c,
+        smooth(rel(
+            centre, r, r,
+            {{-0.42, -0.8}, {-0.95, -0.74}, {-1.24, -0.2}, {-1.2, 0.36}, {-0.96, 0.42}, {-0.76, -0.1}, {-0.5, -0.5}})),
+        ears);
     if (oneEarUp)
-        shape(c, smooth(rel(centre, r, r, {{0.36, -0.74}, {0.66, -1.3}, {0.86, -1.38}, {0.96, -0.9},
-                                           {0.86, -0.5}})),
+        shape(c, smooth(rel(centre, r, r, {{0.36, -0.74}, {0.66, -1.3}, {0.86, -1.38}, {0.96, -0.9}, {0.86, -0.5}})),
               ears);
     else
-        shape(c, smooth(rel(centre, r, r, {{0.42, -0.8}, {0.95, -0.74}, {1.24, -0.2}, {1.2, 0.36},
-                                           {0.96, 0.42}, {0.76, -0.1}, {0.5, -0.5}})),
+        shape(c,
+              smooth(rel(
+                  centre, r, r,
+                  {{0.42, -0.8}, {0.95, -0.74}, {1.24, -0.2}, {1.2, 0.36}, {0.96, 0.42}, {0.76, -0.1}, {0.5, -0.5}})),
               ears);
     shadedEllipse(c, centre, r, r * 0.9, fur);
     ellipse(c, QPointF(centre.x(), centre.y() + r * 0.4), r * 0.44, r * 0.32, fur.lighter(118), 0.8);
-    shape(c, smooth(rel(centre, r, r, {{-0.14, 0.22}, {0.14, 0.22}, {0.07, 0.34}, {-0.07, 0.34}})),
-          colour::ink, 0.6);
+    shape(c, smooth(rel(centre, r, r, {{-0.14, 0.22}, {0.14, 0.22}, {0.07, 0.34}, {-0.07, 0.34}})), colour::ink, 0.6);
     strokeLine(c, QPointF(centre.x(), centre.y() + r * 0.34), QPointF(centre.x(), centre.y() + r * 0.46), 0.8);
 }
 
@@ -405,9 +518,15 @@ void catHead(Canvas &c, QPointF centre, double r, const QColor &fur, const QColo
 
 void spartanHelmet(Canvas &c, QPointF centre, double rx, double ry)
 {
-    const QPainterPath crest = smooth(rel(centre, rx, ry, {{-1.18, -0.7}, {-1.05, -1.32}, {-0.55, -1.72},
-                                                           {0.0, -1.84}, {0.55, -1.72}, {1.05, -1.32},
-                                                           {1.18, -0.7}, {0.0, -0.9}}));
+    const QPainterPath crest = smooth(rel(centre, rx, ry,
+                                          {{-1.18, -0.7},
+                                           {-1.05, -1.32},
+                                           {-0.55, -1.72},
+                                           {0.0, -1.84},
+                                           {0.55, -1.72},
+                                           {1.05, -1.32},
+                                           {1.18, -0.7},
+                                           {0.0, -0.9}}));
     shape(c, crest, QColor(0xc8, 0x36, 0x3a));
     c.p.save();
     c.p.setClipPath(crest);
@@ -419,19 +538,27 @@ void spartanHelmet(Canvas &c, QPointF centre, double rx, double ry)
     }
     c.p.restore();
 
-    const QPainterPath outer = smooth(rel(centre, rx, ry, {{-1.06, 0.1}, {-1.1, -0.45}, {-0.84, -0.96},
-                                                           {0.0, -1.16}, {0.84, -0.96}, {1.1, -0.45},
-                                                           {1.06, 0.1}, {0.98, 0.74}, {0.62, 1.12},
-                                                           {0.0, 1.18}, {-0.62, 1.12}, {-0.98, 0.74}}));
+    const QPainterPath outer = smooth(rel(centre, rx, ry,
+                                          {{-1.06, 0.1},
+                                           {-1.1, -0.45},
+                                           {-0.84, -0.96},
+                                           {0.0, -1.16},
+                                           {0.84, -0.96},
+                                           {1.1, -0.45},
+                                           {1.06, 0.1},
+                                           {0.98, 0.74},
+                                           {0.62, 1.12},
+                                           {0.0, 1.18},
+                                           {-0.62, 1.12},
+                                           {-0.98, 0.74}}));
     QPainterPath band;
-    band.addRoundedRect(QRectF(centre.x() - rx * 0.74, centre.y() - ry * 0.26, rx * 1.48, ry * 0.36),
-                        rx * 0.12, rx * 0.12);
-    QPainterPath slot;
-    slot.addRoundedRect(QRectF(centre.x() - rx * 0.3, centre.y() - ry * 0.1, rx * 0.6, ry * 1.5), rx * 0.12,
+    band.addRoundedRect(QRectF(centre.x() - rx * 0.74, centre.y() - ry * 0.26, rx * 1.48, ry * 0.36), rx * 0.12,
                         rx * 0.12);
+    QPainterPath slot;
+    slot.addRoundedRect(QRectF(centre.x() - rx * 0.3, centre.y() - ry * 0.1, rx * 0.6, ry * 1.5), rx * 0.12, rx * 0.12);
     QPainterPath nose;
-    nose.addRoundedRect(QRectF(centre.x() - rx * 0.09, centre.y() - ry * 0.3, rx * 0.18, ry * 0.62),
-                        rx * 0.08, rx * 0.08);
+    nose.addRoundedRect(QRectF(centre.x() - rx * 0.09, centre.y() - ry * 0.3, rx * 0.18, ry * 0.62), rx * 0.08,
+                        rx * 0.08);
     const QPainterPath helmet = outer.subtracted(band.united(slot)).united(nose.intersected(outer));
     const QColor bronze(0xd8, 0xa2, 0x45);
     shape(c, helmet, bronze);
@@ -474,9 +601,7 @@ void eye(Canvas &c, QPointF centre, double e, Eye kind, QPointF look, bool right
                     colour::white, 0.0);
     };
     switch (kind) {
-    case Eye::Dot:
-        ellipse(c, lk * (0.2 * e), 0.44 * e, 0.52 * e, line, 0.0);
-        break;
+    case Eye::Dot: ellipse(c, lk * (0.2 * e), 0.44 * e, 0.52 * e, line, 0.0); break;
     case Eye::Round:
         ellipse(c, QPointF(0, 0), e, 1.1 * e, colour::white, 0.9);
         pupil(0.38, 0.56, true);
@@ -572,11 +697,8 @@ void eye(Canvas &c, QPointF centre, double e, Eye kind, QPointF look, bool right
         strokePath(c, bag, 0.6, QColor(0x7d, 0x6a, 0x8a));
         break;
     }
-    case Eye::Line:
-        strokeLine(c, QPointF(-0.9 * e, 0), QPointF(0.9 * e, 0), 1.2, line);
-        break;
-    case Eye::None:
-        break;
+    case Eye::Line: strokeLine(c, QPointF(-0.9 * e, 0), QPointF(0.9 * e, 0), 1.2, line); break;
+    case Eye::None: break;
     }
     p.restore();
 }
@@ -616,8 +738,7 @@ void brow(Canvas &c, QPointF centre, double e, Brow kind, bool right)
         path.quadTo(0.1 * e, 0.0, 0.95 * e, -0.45 * e);
         width = 1.3;
         break;
-    case Brow::None:
-        break;
+    case Brow::None: break;
     }
     strokePath(c, path, width, colour::ink);
     p.restore();
@@ -634,19 +755,21 @@ void mouth(Canvas &c, QPointF centre, double m, Mouth kind, const QColor &line)
         p.setClipPath(outline);
         const QRectF b = outline.boundingRect();
         if (teeth)
-            shape(c, [&] {
-                QPainterPath t;
-                t.addRect(QRectF(b.left(), b.top() - m, b.width(), m + b.height() * 0.24));
-                return t;
-            }(), colour::white, 0.6);
-        ellipse(c, QPointF(b.center().x(), b.top() + b.height() * tongueY), b.width() * 0.32,
-                b.height() * 0.32, colour::tongue, 0.0);
+            shape(
+                c,
+                [&] {
+                    QPainterPath t;
+                    t.addRect(QRectF(b.left(), b.top() - m, b.width(), m + b.height() * 0.24));
+                    return t;
+                }(),
+                colour::white, 0.6);
+        ellipse(c, QPointF(b.center().x(), b.top() + b.height() * tongueY), b.width() * 0.32, b.height() * 0.32,
+                colour::tongue, 0.0);
         p.restore();
         shape(c, outline, Qt::NoBrush, 1.0);
     };
     switch (kind) {
-    case Mouth::None:
-        break;
+    case Mouth::None: break;
     case Mouth::Smile: {
         QPainterPath s;
         s.moveTo(-m, -0.12 * m);
@@ -672,15 +795,9 @@ void mouth(Canvas &c, QPointF centre, double m, Mouth kind, const QColor &line)
         openMouth(o, true, 0.86);
         break;
     }
-    case Mouth::Open:
-        openMouth(ellipsePath(QPointF(0, 0.1 * m), 0.5 * m, 0.56 * m), false, 0.85);
-        break;
-    case Mouth::Scream:
-        openMouth(ellipsePath(QPointF(0, 0.35 * m), 0.62 * m, 0.95 * m), false, 0.85);
-        break;
-    case Mouth::Flat:
-        strokeLine(c, QPointF(-0.75 * m, 0.1 * m), QPointF(0.75 * m, 0.1 * m), 1.15, line);
-        break;
+    case Mouth::Open: openMouth(ellipsePath(QPointF(0, 0.1 * m), 0.5 * m, 0.56 * m), false, 0.85); break;
+    case Mouth::Scream: openMouth(ellipsePath(QPointF(0, 0.35 * m), 0.62 * m, 0.95 * m), false, 0.85); break;
+    case Mouth::Flat: strokeLine(c, QPointF(-0.75 * m, 0.1 * m), QPointF(0.75 * m, 0.1 * m), 1.15, line); break;
     case Mouth::Frown: {
         QPainterPath s;
         s.moveTo(-0.85 * m, 0.3 * m);
@@ -752,9 +869,7 @@ void mouth(Canvas &c, QPointF centre, double m, Mouth kind, const QColor &line)
         strokePath(c, s, 1.15, line);
         break;
     }
-    case Mouth::Pout:
-        ellipse(c, QPointF(0, 0.05 * m), 0.22 * m, 0.2 * m, colour::mouthDark, 0.9);
-        break;
+    case Mouth::Pout: ellipse(c, QPointF(0, 0.05 * m), 0.22 * m, 0.2 * m, colour::mouthDark, 0.9); break;
     case Mouth::Zipper:
         strokeLine(c, QPointF(-m, 0), QPointF(m, 0), 1.1, line);
         for (double x = -0.8; x <= 0.81; x += 0.27)
@@ -871,11 +986,11 @@ void speedLines(Canvas &c, QRectF area, int count, bool horizontal, const QColor
     }
 }
 
-void shockLines(Canvas &c, QPointF centre, double inner, double outer, int count, double fromDeg,
-                double spanDeg)
+void shockLines(Canvas &c, QPointF centre, double inner, double outer, int count, double fromDeg, double spanDeg)
 {
     for (int i = 0; i < count; ++i) {
-        const double a = fromDeg + spanDeg * (count == 1 ? 0.5 : static_cast<double>(i) / (spanDeg >= 360.0 ? count : count - 1));
+        const double a =
+            fromDeg + spanDeg * (count == 1 ? 0.5 : static_cast<double>(i) / (spanDeg >= 360.0 ? count : count - 1));
         const double o = outer - (i % 2) * (outer - inner) * 0.3;
         strokeLine(c, polar(centre, inner, inner, a), polar(centre, o, o, a), 1.0);
     }
@@ -932,8 +1047,8 @@ void motionArcs(Canvas &c, QPointF centre, double r, double fromDeg, double span
     }
 }
 
-void glyph(Canvas &c, const QString &text, QRectF box, const QColor &fill, double outlineScale,
-           double angleDeg, bool serif)
+void glyph(Canvas &c, const QString &text, QRectF box, const QColor &fill, double outlineScale, double angleDeg,
+           bool serif)
 {
     QFont font(serif ? QStringLiteral("Noto Serif CJK SC") : QStringLiteral("Noto Sans CJK SC"));
     font.setPixelSize(200);
@@ -991,8 +1106,8 @@ HandPose thumbUp()
     return {{false, false, false, false}, true, 90.0, 0.0};
 }
 
-void hand(Canvas &c, QPointF centre, double size, double angleDeg, const HandPose &pose,
-          const QColor &skinColour, bool mirror)
+void hand(Canvas &c, QPointF centre, double size, double angleDeg, const HandPose &pose, const QColor &skinColour,
+          bool mirror)
 {
     // Built in a unit frame where the palm is one wide and the fingers point to -y.
     QPainterPath local;
@@ -1003,10 +1118,8 @@ void hand(Canvas &c, QPointF centre, double size, double angleDeg, const HandPos
         if (pose.fingers[i]) {
             const double a = rad((i - 1.5) * pose.spread);
             const QPointF base(xs[i], -0.3);
-            local = local.united(
-                capsule(base, base + QPointF(std::sin(a), -std::cos(a)) * lengths[i], 0.115));
-        }
-        else
+            local = local.united(capsule(base, base + QPointF(std::sin(a), -std::cos(a)) * lengths[i], 0.115));
+        } else
             local = local.united(ellipsePath(QPointF(xs[i], -0.42), 0.125, 0.13));
     }
     if (pose.thumbOut) {
@@ -1096,14 +1209,15 @@ void sunglasses(Canvas &c, QPointF centre, double r)
         strokeLine(c, QPointF(centre.x() + side * r * 0.7, centre.y() - r * 0.1),
                    QPointF(centre.x() + side * r * 0.98, centre.y() - r * 0.16), 1.0);
     }
-    strokeLine(c, QPointF(centre.x() - r * 0.12, centre.y() - r * 0.08), QPointF(centre.x() + r * 0.12, centre.y() - r * 0.08),
-               1.1);
+    strokeLine(c, QPointF(centre.x() - r * 0.12, centre.y() - r * 0.08),
+               QPointF(centre.x() + r * 0.12, centre.y() - r * 0.08), 1.1);
 }
 
 void teacup(Canvas &c, QPointF centre, double s, const QColor &colour)
 {
-    shape(c, ellipsePath(centre + QPointF(0.42 * s, 0.02 * s), 0.2 * s, 0.18 * s)
-                 .subtracted(ellipsePath(centre + QPointF(0.42 * s, 0.02 * s), 0.1 * s, 0.08 * s)),
+    shape(c,
+          ellipsePath(centre + QPointF(0.42 * s, 0.02 * s), 0.2 * s, 0.18 * s)
+              .subtracted(ellipsePath(centre + QPointF(0.42 * s, 0.02 * s), 0.1 * s, 0.08 * s)),
           colour);
     QPainterPath cup;
     cup.moveTo(centre + QPointF(-0.5 * s, -0.3 * s));
@@ -1138,9 +1252,12 @@ void ghost(Canvas &c, QPointF centre, double s)
     QPainterPath g;
     g.moveTo(centre + QPointF(-0.4 * s, 0.1 * s));
     g.arcTo(QRectF(centre.x() - 0.4 * s, centre.y() - 0.5 * s, 0.8 * s, 0.8 * s), 180.0, -180.0);
-    g.cubicTo(centre + QPointF(0.45 * s, 0.45 * s), centre + QPointF(0.7 * s, 0.6 * s), centre + QPointF(0.9 * s, 0.5 * s));
-    g.cubicTo(centre + QPointF(0.55 * s, 0.75 * s), centre + QPointF(0.1 * s, 0.6 * s), centre + QPointF(-0.1 * s, 0.5 * s));
-    g.cubicTo(centre + QPointF(-0.3 * s, 0.42 * s), centre + QPointF(-0.4 * s, 0.3 * s), centre + QPointF(-0.4 * s, 0.1 * s));
+    g.cubicTo(centre + QPointF(0.45 * s, 0.45 * s), centre + QPointF(0.7 * s, 0.6 * s),
+              centre + QPointF(0.9 * s, 0.5 * s));
+    g.cubicTo(centre + QPointF(0.55 * s, 0.75 * s), centre + QPointF(0.1 * s, 0.6 * s),
+              centre + QPointF(-0.1 * s, 0.5 * s));
+    g.cubicTo(centre + QPointF(-0.3 * s, 0.42 * s), centre + QPointF(-0.4 * s, 0.3 * s),
+              centre + QPointF(-0.4 * s, 0.1 * s));
     g.closeSubpath();
     shape(c, g, QColor(0xf4, 0xf8, 0xff), 0.9);
     for (int side : {-1, 1})

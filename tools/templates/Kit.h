@@ -50,33 +50,62 @@ void diagonalStripes(Canvas &c, const QColor &stripe, double spacing, double wid
 void softSpot(Canvas &c, QPointF centre, double rx, double ry, const QColor &colour);
 
 void shape(Canvas &c, const QPainterPath &path, const QBrush &fill, double lineScale = 1.0);
-void ellipse(Canvas &c, QPointF centre, double rx, double ry, const QColor &fill,
-             double lineScale = 1.0);
+void ellipse(Canvas &c, QPointF centre, double rx, double ry, const QColor &fill, double lineScale = 1.0);
 QPainterPath ellipsePath(QPointF centre, double rx, double ry);
 // Flat fill with a darker crescent low on the far side: a hint of volume, still two tones.
 void shadedEllipse(Canvas &c, QPointF centre, double rx, double ry, const QColor &fill);
 
 // Heads: centre and half-sizes of the face ellipse.
-void humanHead(Canvas &c, QPointF centre, double rx, double ry, const QColor &skinColour,
-               bool ears = true);
+void humanHead(Canvas &c, QPointF centre, double rx, double ry, const QColor &skinColour, bool ears = true);
 enum class Hair { Crop, Spiky, SidePart, Bowl, BowlSpots, LongBangs, Buns, Bob, Cowlick, Pompadour };
 void hairBack(Canvas &c, QPointF centre, double rx, double ry, Hair hair, const QColor &colour);
 void hairFront(Canvas &c, QPointF centre, double rx, double ry, Hair hair, const QColor &colour);
 // A round-faced head under a mushroom-cap haircut: the common "mushroom head".
-void mushroomHead(Canvas &c, QPointF centre, double r, const QColor &hairColour,
-                  Hair hair = Hair::Bowl, const QColor &skinColour = colour::skin);
+void mushroomHead(Canvas &c, QPointF centre, double r, const QColor &hairColour, Hair hair = Hair::Bowl,
+                  const QColor &skinColour = colour::skin);
 // patchTilt in degrees: positive droops the outer ends of the eye patches.
 void pandaHead(Canvas &c, QPointF centre, double rx, double ry, double patchTilt = 20.0);
-void dogHead(Canvas &c, QPointF centre, double r, const QColor &fur, const QColor &ears,
-             bool oneEarUp);
+void dogHead(Canvas &c, QPointF centre, double r, const QColor &fur, const QColor &ears, bool oneEarUp);
 void catHead(Canvas &c, QPointF centre, double r, const QColor &fur, const QColor &stripes);
 void spartanHelmet(Canvas &c, QPointF centre, double rx, double ry);
 
-enum class Eye { Dot, Round, Wide, Tiny, Teary, Happy, Closed, HalfLid, Glare, Squeeze, Cross,
-                 Spiral, Dead, Line, None };
+enum class Eye {
+    Dot,
+    Round,
+    Wide,
+    Tiny,
+    Teary,
+    Happy,
+    Closed,
+    HalfLid,
+    Glare,
+    Squeeze,
+    Cross,
+    Spiral,
+    Dead,
+    Line,
+    None
+};
 enum class Brow { None, Flat, Raised, Angry, Worried, Thick };
-enum class Mouth { None, Smile, SmallSmile, Grin, Laugh, Open, Scream, Flat, Frown, Wail, Wavy,
-                   Smirk, Teeth, Cat, Tongue, Pout, Zipper };
+enum class Mouth {
+    None,
+    Smile,
+    SmallSmile,
+    Grin,
+    Laugh,
+    Open,
+    Scream,
+    Flat,
+    Frown,
+    Wail,
+    Wavy,
+    Smirk,
+    Teeth,
+    Cat,
+    Tongue,
+    Pout,
+    Zipper
+};
 
 struct Face {
     Eye eyeL = Eye::Round;
@@ -88,18 +117,17 @@ struct Face {
     double eyeY = -0.05;    // the rest relative to the head's horizontal radius
     double eyeGap = 0.36;
     double eyeSize = 0.13;
-    double browLift = 1.7;  // brow height above the eye, in eye sizes
+    double browLift = 1.7; // brow height above the eye, in eye sizes
     double mouthY = 0.42;
     double mouthW = 0.24;
     bool blush = false;
-    bool mirrorLook = false; // the right eye looks the mirrored way: cross-eyed or wall-eyed
-    QColor line = colour::ink;     // strokes drawn on the face (white on panda patches)
+    bool mirrorLook = false;   // the right eye looks the mirrored way: cross-eyed or wall-eyed
+    QColor line = colour::ink; // strokes drawn on the face (white on panda patches)
     QColor cheek = colour::blush;
 };
 Face face(Eye both, Brow brows, Mouth mouth);
 void drawFace(Canvas &c, QPointF centre, double r, const Face &f);
-void eye(Canvas &c, QPointF centre, double size, Eye kind, QPointF look, bool right,
-         const QColor &line);
+void eye(Canvas &c, QPointF centre, double size, Eye kind, QPointF look, bool right, const QColor &line);
 void brow(Canvas &c, QPointF centre, double size, Brow kind, bool right);
 void mouth(Canvas &c, QPointF centre, double halfWidth, Mouth kind, const QColor &line);
 
@@ -111,8 +139,8 @@ void tearDrop(Canvas &c, QPointF tip, double size);
 void angerMark(Canvas &c, QPointF centre, double size);
 void gloomLines(Canvas &c, QRectF area, int count);
 void speedLines(Canvas &c, QRectF area, int count, bool horizontal, const QColor &colour);
-void shockLines(Canvas &c, QPointF centre, double inner, double outer, int count,
-                double fromDeg = 0.0, double spanDeg = 360.0);
+void shockLines(Canvas &c, QPointF centre, double inner, double outer, int count, double fromDeg = 0.0,
+                double spanDeg = 360.0);
 void impactStar(Canvas &c, QPointF centre, double r, int points, const QColor &fill);
 void sparkle(Canvas &c, QPointF centre, double r, const QColor &fill);
 void heart(Canvas &c, QPointF centre, double size, const QColor &fill);
@@ -120,10 +148,9 @@ void dots(Canvas &c, QPointF start, double gap, double r, int count);
 void motionArcs(Canvas &c, QPointF centre, double r, double fromDeg, double spanDeg, int count);
 
 // Text drawn as outlined glyph paths, fitted into a box.
-void glyph(Canvas &c, const QString &text, QRectF box, const QColor &fill,
-           double outlineScale = 1.0, double angleDeg = 0.0, bool serif = false);
-void questionMark(Canvas &c, QPointF centre, double height, const QColor &fill,
-                  double angleDeg = 0.0);
+void glyph(Canvas &c, const QString &text, QRectF box, const QColor &fill, double outlineScale = 1.0,
+           double angleDeg = 0.0, bool serif = false);
+void questionMark(Canvas &c, QPointF centre, double height, const QColor &fill, double angleDeg = 0.0);
 
 // Hands: a mitten palm with the named fingers out. Local "up" is the fingers' way;
 // angle turns it, mirror flips left for right.

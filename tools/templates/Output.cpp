@@ -51,7 +51,8 @@ QImage decodeJpeg(const QByteArray &jpeg)
         return {};
     QImage image(width, height, QImage::Format_RGB888);
     if (tjDecompress2(handle.get(), data, size, image.bits(), width, static_cast<int>(image.bytesPerLine()), height,
-                      TJPF_RGB, TJFLAG_ACCURATEDCT) != 0)
+                      TJPF_RGB, TJFLAG_ACCURATEDCT)
+        != 0)
         return {};
     return image;
 }
@@ -79,8 +80,8 @@ QImage contactSheet(const std::vector<QImage> &pictures, const std::vector<QStri
         const double scale = std::min(1.0, std::min(static_cast<double>(kThumb) / picture.width(),
                                                     static_cast<double>(kThumb) / picture.height()));
         const QSize shown(static_cast<int>(picture.width() * scale), static_cast<int>(picture.height() * scale));
-        const QRect target(cell.center().x() - shown.width() / 2, cell.center().y() - shown.height() / 2,
-                           shown.width(), shown.height());
+        const QRect target(cell.center().x() - shown.width() / 2, cell.center().y() - shown.height() / 2, shown.width(),
+                           shown.height());
         p.drawImage(target, picture);
         p.setPen(Qt::white);
         p.drawText(QRect(cell.left(), cell.bottom() + 2, kThumb, kLabel), Qt::AlignCenter,

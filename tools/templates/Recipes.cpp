@@ -46,8 +46,8 @@ Face mushroomFace(Eye eyes, Brow brows, Mouth m)
     return f;
 }
 
-void mushroom(Canvas &c, QPointF centre, double r, const QColor &hair, const Face &f,
-              Hair style = Hair::Bowl, const QColor &skinColour = colour::skin)
+void mushroom(Canvas &c, QPointF centre, double r, const QColor &hair, const Face &f, Hair style = Hair::Bowl,
+              const QColor &skinColour = colour::skin)
 {
     mushroomHead(c, centre, r, hair, style, skinColour);
     drawFace(c, centre, r, f);
@@ -241,7 +241,8 @@ void dukesh(Canvas &c)
     ellipse(c, ctr + QPointF(0, r * 0.2), r * 0.13, r * 0.11, colour::skinWarm.darker(108), 0.9);
     QPainterPath tache;
     tache.moveTo(ctr + QPointF(0, r * 0.3));
-    tache.cubicTo(ctr + QPointF(-r * 0.2, r * 0.22), ctr + QPointF(-r * 0.5, r * 0.28), ctr + QPointF(-r * 0.58, r * 0.5));
+    tache.cubicTo(ctr + QPointF(-r * 0.2, r * 0.22), ctr + QPointF(-r * 0.5, r * 0.28),
+                  ctr + QPointF(-r * 0.58, r * 0.5));
     tache.cubicTo(ctr + QPointF(-r * 0.4, r * 0.42), ctr + QPointF(-r * 0.2, r * 0.46), ctr + QPointF(0, r * 0.4));
     tache.cubicTo(ctr + QPointF(r * 0.2, r * 0.46), ctr + QPointF(r * 0.4, r * 0.42), ctr + QPointF(r * 0.58, r * 0.5));
     tache.cubicTo(ctr + QPointF(r * 0.5, r * 0.28), ctr + QPointF(r * 0.2, r * 0.22), ctr + QPointF(0, r * 0.3));
@@ -269,15 +270,18 @@ void lorvane(Canvas &c)
     f.mouthY = 0.56;
     f.mouthW = 0.28;
     drawFace(c, ctr, r, f);
-    shape(c, [&] {
-        QPainterPath beard;
-        beard.moveTo(ctr + QPointF(-r * 0.16, ry * 0.8));
-        beard.quadTo(ctr + QPointF(0, ry * 0.76), ctr + QPointF(r * 0.16, ry * 0.8));
-        beard.quadTo(ctr + QPointF(r * 0.05, ry * 1.12), ctr + QPointF(0, ry * 1.14));
-        beard.quadTo(ctr + QPointF(-r * 0.05, ry * 1.12), ctr + QPointF(-r * 0.16, ry * 0.8));
-        beard.closeSubpath();
-        return beard;
-    }(), QColor(0x7b, 0x4f, 0xc2), 0.8);
+    shape(
+        c,
+        [&] {
+            QPainterPath beard;
+            beard.moveTo(ctr + QPointF(-r * 0.16, ry * 0.8));
+            beard.quadTo(ctr + QPointF(0, ry * 0.76), ctr + QPointF(r * 0.16, ry * 0.8));
+            beard.quadTo(ctr + QPointF(r * 0.05, ry * 1.12), ctr + QPointF(0, ry * 1.14));
+            beard.quadTo(ctr + QPointF(-r * 0.05, ry * 1.12), ctr + QPointF(-r * 0.16, ry * 0.8));
+            beard.closeSubpath();
+            return beard;
+        }(),
+        QColor(0x7b, 0x4f, 0xc2), 0.8);
     hand(c, at(c, 0.64, 0.66), s * 0.2, 65, pointing(), colour::skin);
     motionArcs(c, at(c, 0.64, 0.66), s * 0.2, -40, 60, 2);
     sparkle(c, at(c, 0.78, 0.24), s * 0.05, colour::white);
