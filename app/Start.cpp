@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/Editor.h"
 #include "app/EditorState.h"
+#include "app/EndOnSignal.h"
 #include "ui/Platform.h"
 #include "ui/Window.h"
 
@@ -45,7 +46,11 @@ int start(int argc, char **argv)
     QApplication platform(platformArgc, platformArgv);
     // Every place in the window definition is a left-to-right one.
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    // Lets the desktop match the window to its menu entry and icon (the Wayland app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZANVO_APP_ID));
     ui::preparePlatform();
+    // A session that ends, or Ctrl+C, closes the window as its close button would.
+    const EndOnSignal endOnSignal([] { QApplication::closeAllWindows(); });
 
     captionFont() = newCaptionFont();
     qAddPostRoutine(exitCleanup);

@@ -10,6 +10,7 @@ ZANVO_BUILD_PACKAGES=(
 ZANVO_TEST_PACKAGES=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
     xvfb xauth xdotool xclip x11-utils imagemagick
+    weston qt6-wayland
 )
 
 zanvo_missing_packages() {

@@ -1,6 +1,7 @@
 #include "WiredEditorTest.h"
 
 #include "app/CommandLine.h"
+#include "app/EndOnSignal.h"
 #include "ui/Controls.h"
 #include "ui/Label.h"
 #include "ui/PictureBox.h"
@@ -10,6 +11,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <ostream>
 
 namespace {
@@ -120,6 +122,22 @@ TEST_F(OpenFilesTest, RefusedFilesLeaveThePictureAreaAsItIs)
         EXPECT_EQ(areaSize(), QSize(227, 149)) << refused.join(u',').toStdString();
         EXPECT_EQ(c().pictureArea.currentFrame(), before);
         EXPECT_EQ(c().widthLabel.caption(), QStringLiteral("图片宽度：227"));
+    }
+}
+
+TEST(EndOnSignalTest, EndsFromTheLoopAndGivesTheSignalsBack)
+{
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        int ended = 0;
+        {
+            const app::EndOnSignal guard([&ended] { ++ended; });
+            ASSERT_EQ(std::raise(signal), 0);
+            EXPECT_EQ(ended, 0) << "runs from the event loop, not inside the signal handler";
+            EXPECT_TRUE(QTest::qWaitFor([&ended] { return ended == 1; }, 10000)) << signal;
+        }
+        struct sigaction now {};
+        ASSERT_EQ(::sigaction(signal, nullptr, &now), 0);
+        EXPECT_EQ(now.sa_handler, SIG_DFL) << signal;
     }
 }
 

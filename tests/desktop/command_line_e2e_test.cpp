@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <ostream>
 
@@ -128,5 +129,14 @@ INSTANTIATE_TEST_SUITE_P(
                                {QStringLiteral("--reverse"), QStringLiteral("-qwindowgeometry"), QStringLiteral("200x150+0+0"),
                                 QStringLiteral("-qwindowtitle"), QStringLiteral("Other"), QStringLiteral("-style"),
                                 QStringLiteral("Windows"), QStringLiteral("PHOTO")}}));
+
+TEST(EndingEndToEnd, TermSignalEndsTheEditorAsItsCloseButtonWould)
+{
+    e2e::EditorProcess editor;
+    ASSERT_TRUE(editor.started()) << editor.process().readAllStandardError().toStdString();
+    ASSERT_EQ(::kill(pid_t(editor.process().processId()), SIGTERM), 0);
+    EXPECT_EQ(editor.waitForExit(), 0);
+    EXPECT_EQ(editor.process().exitStatus(), QProcess::NormalExit);
+}
 
 } // namespace
