@@ -48,6 +48,12 @@ void Editor::open()
     m_window->open();
 }
 
+void Editor::openFiles(const QStringList &paths)
+{
+    if (!paths.isEmpty())
+        exchange::fileDropped(m_exchange, ui::gotFileText(paths));
+}
+
 void windowCreated(editor::Context &ctx)
 {
     const ui::Controls &c = ctx.ui();

@@ -5,6 +5,7 @@
 #include "ui/Events.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -25,6 +26,8 @@ public:
     bool load(QString *error = nullptr);
     // Raises created and shows the window.
     void open();
+    // The files named on the command line, loaded as a drop of them would be.
+    void openFiles(const QStringList &paths);
 
     ui::Window &window() const { return *m_window; }
     const ui::Controls &controls() const { return *m_controls; }

@@ -1,5 +1,5 @@
 # Debian packages the project needs, and a function that installs the missing ones.
-# Sourced by scripts/run, scripts/test and scripts/fuzz.
+# Sourced by scripts/run, scripts/test, scripts/fuzz and scripts/package.
 
 ZANVO_BUILD_PACKAGES=(
     cmake g++ make pkg-config
@@ -7,10 +7,17 @@ ZANVO_BUILD_PACKAGES=(
     libjpeg62-turbo-dev libturbojpeg0-dev
     fonts-noto-cjk
 )
+# What making the Debian package needs: dpkg-shlibdeps (dpkg-dev) and file find the
+# libraries the editor links.
+ZANVO_PACKAGE_PACKAGES=(
+    dpkg-dev file
+)
 ZANVO_TEST_PACKAGES=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
     xvfb xauth xdotool xclip x11-utils imagemagick
     clang-format git
+    "${ZANVO_PACKAGE_PACKAGES[@]}" desktop-file-utils appstream
+    weston qt6-wayland
 )
 
 zanvo_missing_packages() {

@@ -17,7 +17,7 @@ QString run(const QString &program, const QStringList &arguments, int *exitCode)
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
-EditorProcess::EditorProcess()
+EditorProcess::EditorProcess(const Launch &launch)
 {
     QDir(m_home.path()).mkpath(QStringLiteral("Desktop"));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -27,7 +27,9 @@ EditorProcess::EditorProcess()
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.path());
     environment.remove(QStringLiteral("XDG_DESKTOP_DIR"));
     m_process.setProcessEnvironment(environment);
-    m_process.start(QStringLiteral(ZANVO_BINARY), {});
+    if (!launch.workingDirectory.isEmpty())
+        m_process.setWorkingDirectory(launch.workingDirectory);
+    m_process.start(launch.binary.isEmpty() ? QStringLiteral(ZANVO_BINARY) : launch.binary, launch.arguments);
     if (!m_process.waitForStarted(10000))
         return;
     // Generous: a loaded machine or a sanitizer build starts slowly.

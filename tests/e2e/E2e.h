@@ -12,10 +12,17 @@ namespace e2e {
 // Runs a command to its end; its standard output, trimmed.
 QString run(const QString &program, const QStringList &arguments, int *exitCode = nullptr);
 
+// How to start the editor: by default the built binary, with no arguments.
+struct Launch {
+    QStringList arguments;
+    QString binary;           // empty: the editor of this build
+    QString workingDirectory; // empty: the test's own
+};
+
 // The editor started as a user would, with a home folder of its own.
 class EditorProcess {
 public:
-    EditorProcess();
+    explicit EditorProcess(const Launch &launch = {});
     ~EditorProcess();
 
     bool started() const { return !m_windowId.isEmpty(); }

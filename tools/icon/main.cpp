@@ -8,13 +8,24 @@
 
 namespace {
 
+constexpr int kDrawnWidth = 50;
+constexpr int kDrawnHeight = 48;
+
 // The window icon: a speech bubble holding a small picture, the two things the editor joins.
-QImage drawIcon()
+// Drawn at 50 x 48; a square side gives a theme icon of that size with the drawing scaled to
+// fit and centred, since icon themes want square pictures.
+QImage drawIcon(int side)
 {
-    QImage icon(50, 48, QImage::Format_ARGB32);
+    const bool square = side > 0;
+    QImage icon(square ? side : kDrawnWidth, square ? side : kDrawnHeight, QImage::Format_ARGB32);
     icon.fill(Qt::transparent);
     QPainter p(&icon);
     p.setRenderHint(QPainter::Antialiasing);
+    if (square) {
+        const qreal scale = qreal(side) / kDrawnWidth;
+        p.translate(0, (side - kDrawnHeight * scale) / 2);
+        p.scale(scale, scale);
+    }
 
     const QColor ink(0x2a, 0x26, 0x2b);
     QPainterPath bubble;
@@ -63,11 +74,13 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: zanvo-icon OUTPUT.png\n");
+    bool sized = true;
+    const int side = args.size() == 3 ? args.at(2).toInt(&sized) : 0;
+    if (args.size() < 2 || args.size() > 3 || !sized || (args.size() == 3 && (side < 1 || side > 1024))) {
+        std::fprintf(stderr, "usage: zanvo-icon OUTPUT.png [SIDE]\n");
         return 2;
     }
-    if (!drawIcon().save(args.at(1), "PNG")) {
+    if (!drawIcon(side).save(args.at(1), "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(args.at(1)));
         return 1;
     }

@@ -1,16 +1,18 @@
 #!/bin/bash
 # Shows the editor under a virtual X server, picks a template and writes a
-# two-line Chinese caption with the keyboard and mouse, then saves the screen.
-#   caption-shot.sh [editor binary] [output png]
+# two-line Chinese caption with the keyboard and mouse, then saves the screen, or with
+# "window" only the editor's window (the screenshot of the metainfo).
+#   caption-shot.sh [editor binary] [output png] [screen|window]
 set -euo pipefail
 
 binary=${1:-"$(dirname "$0")/../../build-caption/app/zanvo"}
 output=${2:-/tmp/zanvo-caption.png}
+what=${3:-screen}
 binary=$(realpath "$binary")
 
 if [ -z "${ZANVO_SHOT_INSIDE:-}" ]; then
     export ZANVO_SHOT_INSIDE=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$binary" "$output"
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$binary" "$output" "$what"
 fi
 
 home=$(mktemp -d)
@@ -49,5 +51,9 @@ xdotool key Return
 xdotool type --delay 80 "在座的各位都是垃圾"
 sleep 0.5
 
-import -window root "$output"
+if [ "$what" = window ]; then
+    import -window "$window" "$output"
+else
+    import -window root "$output"
+fi
 echo "$output"
