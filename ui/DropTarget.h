@@ -13,8 +13,8 @@ class QWidget;
 
 namespace ui {
 
-// Local file paths a drag carries, in the order it delivers them; empty for
-// drags of text, HTML or web links.
+// Local file paths a drag carries in its text/uri-list, in the order it delivers them:
+// one path an entry, absolute, of this machine; empty for drags of text, HTML or links.
 QStringList droppedFiles(const QMimeData &data);
 
 // Only file lists that the source lets us copy: a drag that offers nothing but a move

@@ -18,10 +18,12 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <QVariant>
 
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -41,11 +43,31 @@ std::unique_ptr<QMimeData> filesDrag(const QStringList &paths)
     return data;
 }
 
+// A text/uri-list as the platform hands over a drop: the bytes as the source wrote them
+// (QMimeData::setData would parse them into URLs first).
+class RawUriList : public QMimeData {
+public:
+    explicit RawUriList(QByteArray list) : m_list(std::move(list)) {}
+    QStringList formats() const override { return {QStringLiteral("text/uri-list")}; }
+    bool hasFormat(const QString &mimeType) const override { return mimeType == QLatin1String("text/uri-list"); }
+
+protected:
+    QVariant retrieveData(const QString &mimeType, QMetaType type) const override
+    {
+        if (mimeType != QLatin1String("text/uri-list"))
+            return {};
+        if (type.id() == QMetaType::QByteArray)
+            return m_list;
+        return QMimeData::retrieveData(mimeType, type);
+    }
+
+private:
+    QByteArray m_list;
+};
+
 std::unique_ptr<QMimeData> uriListDrag(const QByteArray &uriList)
 {
-    auto data = std::make_unique<QMimeData>();
-    data->setData(QStringLiteral("text/uri-list"), uriList);
-    return data;
+    return std::make_unique<RawUriList>(uriList);
 }
 
 struct UriCase {
@@ -71,20 +93,30 @@ TEST_P(DroppedFilesTest, LocalPathsInDeliveryOrder)
 
 INSTANTIATE_TEST_SUITE_P(
     UriLists, DroppedFilesTest,
-    ::testing::Values(UriCase{"OneFile", "file:///home/u/a.jpg\r\n", {QStringLiteral("/home/u/a.jpg")}},
-                      UriCase{"EscapedChineseAndSpace",
-                              "file:///home/u/%E7%85%A7%E7%89%87%20%E4%B8%80.jpg\r\n",
-                              {QStringLiteral("/home/u/照片 一.jpg")}},
-                      UriCase{"TwoFilesInOrder",
-                              "file:///b/2.jpg\r\nfile:///a/1.jpg\r\n",
-                              {QStringLiteral("/b/2.jpg"), QStringLiteral("/a/1.jpg")}},
-                      UriCase{"LocalhostNamed", "file://localhost/home/u/a.jpg\r\n", {QStringLiteral("/home/u/a.jpg")}},
-                      UriCase{"AnotherMachine", "file://faraway/home/u/a.jpg\r\n", {}},
-                      UriCase{"WebLink", "https://example.org/cat.jpg\r\n", {}},
-                      UriCase{"WebLinkBesideAFile",
-                              "https://example.org/cat.jpg\r\nfile:///a/1.jpg\r\n",
-                              {QStringLiteral("/a/1.jpg")}},
-                      UriCase{"Empty", "", {}}),
+    ::testing::Values(
+        UriCase{"OneFile", "file:///home/u/a.jpg\r\n", {QStringLiteral("/home/u/a.jpg")}},
+        UriCase{"EscapedChineseAndSpace",
+                "file:///home/u/%E7%85%A7%E7%89%87%20%E4%B8%80.jpg\r\n",
+                {QStringLiteral("/home/u/照片 一.jpg")}},
+        UriCase{"TwoFilesInOrder",
+                "file:///b/2.jpg\r\nfile:///a/1.jpg\r\n",
+                {QStringLiteral("/b/2.jpg"), QStringLiteral("/a/1.jpg")}},
+        UriCase{"LocalhostNamed", "file://localhost/home/u/a.jpg\r\n", {QStringLiteral("/home/u/a.jpg")}},
+        UriCase{"AnotherMachine", "file://faraway/home/u/a.jpg\r\n", {}},
+        UriCase{"WebLink", "https://example.org/cat.jpg\r\n", {}},
+        UriCase{
+            "WebLinkBesideAFile", "https://example.org/cat.jpg\r\nfile:///a/1.jpg\r\n", {QStringLiteral("/a/1.jpg")}},
+        UriCase{"Empty", "", {}},
+        // An entry is one path: a line break inside it never splits it into two names.
+        UriCase{"EscapedCrLfInAName", "file:///home/u/a%0D%0Ab.jpg\r\n", {}},
+        UriCase{"EscapedLfInAName", "file:///home/u/a%0Ab.jpg\r\nfile:///a/1.jpg\r\n", {QStringLiteral("/a/1.jpg")}},
+        UriCase{"RawLfInsideAnEntry", "file:///home/u/x\ny.jpg\r\nfile:///a/1.jpg\r\n", {QStringLiteral("/a/1.jpg")}},
+        UriCase{"RawCrInsideAnEntry", "file:///home/u/p\rq.jpg\r\n", {}},
+        UriCase{"LinesEndingInLfOnly",
+                "file:///b/2.jpg\nfile:///a/1.jpg\n",
+                {QStringLiteral("/b/2.jpg"), QStringLiteral("/a/1.jpg")}},
+        UriCase{"RelativePath", "file:a/1.jpg\r\n", {}}, UriCase{"EscapedNul", "file:///a/1.jpg%00.png\r\n", {}},
+        UriCase{"CommentLine", "# dragged from a file manager\r\nfile:///a/1.jpg\r\n", {QStringLiteral("/a/1.jpg")}}),
     [](const ::testing::TestParamInfo<UriCase> &row) { return std::string(row.param.name); });
 
 TEST(DropRules, TextHtmlAndMoveOnlyDragsAreRefused)
