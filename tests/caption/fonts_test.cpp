@@ -50,18 +50,29 @@ TEST(FontRules, PrefixMarks)
         const char16_t *written;
         ui::PrefixedText shown;
     } cases[] = {
-        {u"&A", {QStringLiteral("A"), {0}}},
+        {u"&A", {QStringLiteral("A"), {{0, 1}}}},
         {u"&&A", {QStringLiteral("&A"), {}}},
-        {u"a&&&b", {QStringLiteral("a&b"), {2}}},
-        {u"&字&体", {QStringLiteral("字体"), {0, 1}}},
+        {u"a&&&b", {QStringLiteral("a&b"), {{2, 1}}}},
+        {u"&字&体", {QStringLiteral("字体"), {{0, 1}, {1, 1}}}},
         {u"end&", {QStringLiteral("end"), {}}},
         {u"&&&&", {QStringLiteral("&&"), {}}},
         {u"", {QString(), {}}},
+        // A mark takes the whole character after it, however many code units it has.
+        {u"&😀", {QString::fromUtf16(u"😀"), {{0, 2}}}},
+        {u"x&𠀀y", {QString::fromUtf16(u"x𠀀y"), {{1, 2}}}},
+        {u"&e\u0301t", {QString::fromUtf16(u"e\u0301t"), {{0, 2}}}},
+        {u"&👍🏽!", {QString::fromUtf16(u"👍🏽!"), {{0, 4}}}},
+        {u"&&😀", {QString::fromUtf16(u"&😀"), {}}},
+        {u"&\u0301", {QString::fromUtf16(u"\u0301"), {{0, 1}}}},
     };
     for (const auto &c : cases) {
         const ui::PrefixedText shown = ui::resolvePrefixMarks(QStringView(c.written));
         EXPECT_EQ(shown.text, c.shown.text) << QString::fromUtf16(c.written).toStdString();
-        EXPECT_EQ(shown.marked, c.shown.marked) << QString::fromUtf16(c.written).toStdString();
+        ASSERT_EQ(shown.marked.size(), c.shown.marked.size()) << QString::fromUtf16(c.written).toStdString();
+        for (qsizetype i = 0; i < shown.marked.size(); ++i) {
+            EXPECT_EQ(shown.marked[i].start, c.shown.marked[i].start) << QString::fromUtf16(c.written).toStdString();
+            EXPECT_EQ(shown.marked[i].length, c.shown.marked[i].length) << QString::fromUtf16(c.written).toStdString();
+        }
     }
 }
 
