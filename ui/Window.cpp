@@ -21,7 +21,6 @@
 #include <QShortcut>
 #include <QWidget>
 
-#include <cmath>
 
 namespace ui {
 
@@ -99,8 +98,6 @@ FontSettings fontSettingsOf(const ControlFont &named)
 {
     FontSettings settings;
     settings.bold = named.weight >= 700 ? 1 : 0;
-    // The definition gives pixel heights at the reference resolution of 96 dots per inch.
-    settings.size = int(std::lround(named.pixelHeight * 72.0 / 96.0));
     settings.name = named.face.toString();
     return settings;
 }
@@ -170,7 +167,7 @@ bool Window::build(const Bindings &bindings, QString *error)
             caption->setText(control.text.toString());
             caption->setTextColour(control.colour);
             if (control.font)
-                caption->setFontSettings(fontSettingsOf(*control.font));
+                caption->setFontSettingsInPixels(fontSettingsOf(*control.font), control.font->pixelHeight);
             widget = caption;
             break;
         }
