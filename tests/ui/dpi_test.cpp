@@ -1,5 +1,9 @@
 // Runs once per screen resolution (see CMakeLists.txt): Qt's scaling is off there, so the
 // window meets the resolution itself, as on a desktop set to 120 or 144 dots per inch.
+#include "PanelTitle.h"
+
+#include "ui/GroupBox.h"
+#include "ui/PictureBox.h"
 #include "ui/Platform.h"
 #include "ui/TransparentLabel.h"
 #include "ui/Window.h"
@@ -50,6 +54,16 @@ TEST_F(DpiTest, CaptionStartsSixteenPixelsHighOnOneLine)
     EXPECT_EQ(QFontInfo(caption.screenFont()).pixelSize(), 16);
     caption.setSize(12);
     EXPECT_EQ(QFontInfo(caption.screenFont()).pixelSize(), (12 * requestedDpi() + 36) / 72);
+}
+
+TEST_F(DpiTest, PanelCaptionFitsAbovePictureArea)
+{
+    ui::GroupBox &panel = window->groupBox(u"分组框3");
+    const QRect ink = titleInk(panel);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GE(ink.top(), 0);
+    EXPECT_LT(ink.bottom(), window->pictureBox(u"图片框1").y() - panel.y());
+    EXPECT_LE(ink.right(), panel.width() - 1);
 }
 
 } // namespace
