@@ -5,6 +5,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace ui {
 
 TransparentLabel::TransparentLabel(QWidget *parent) : Control<QWidget>(parent)
@@ -23,14 +25,26 @@ void TransparentLabel::setText(const QString &text)
 
 FontSettings TransparentLabel::fontSettings() const
 {
-    return m_font ? *m_font : ui::fontSettingsOf(font(), logicalDpiY());
+    if (!m_font)
+        return ui::fontSettingsOf(font(), logicalDpiY());
+    FontSettings settings = *m_font;
+    if (m_pixelHeight)
+        settings.size = pointsForHeight(*m_pixelHeight, logicalDpiY());
+    return settings;
 }
 
 void TransparentLabel::setFontSettings(const FontSettings &font)
 {
     m_font = font;
     m_font->name = faceForFontWrite(font.name);
+    m_pixelHeight.reset();
     update();
+}
+
+void TransparentLabel::setFontSettingsInPixels(const FontSettings &font, int pixelHeight)
+{
+    setFontSettings(font);
+    m_pixelHeight = std::clamp(pixelHeight, 1, kMaximumCharacterHeight);
 }
 
 void TransparentLabel::setAngle(int tenths)
@@ -48,6 +62,7 @@ void TransparentLabel::setBold(int bold)
 void TransparentLabel::setSize(int points)
 {
     ownFont().size = points;
+    m_pixelHeight.reset();
     update();
 }
 
@@ -72,7 +87,12 @@ FontSettings &TransparentLabel::ownFont()
 
 QFont TransparentLabel::screenFont() const
 {
-    return m_font ? ui::screenFont(*m_font, logicalDpiY(), font()) : font();
+    if (!m_font)
+        return font();
+    QFont shown = ui::screenFont(*m_font, logicalDpiY(), font());
+    if (m_pixelHeight)
+        shown.setPixelSize(*m_pixelHeight);
+    return shown;
 }
 
 void TransparentLabel::paintEvent(QPaintEvent *)

@@ -24,6 +24,9 @@ public:
     FontSettings fontSettings() const;
     // Replaces the whole font; an unusable face name becomes the substitute face.
     void setFontSettings(const FontSettings &font);
+    // The whole font with a character height in pixels, as the window definition gives it:
+    // the height holds at any resolution until the size or the whole font is written.
+    void setFontSettingsInPixels(const FontSettings &font, int pixelHeight);
     // Each changes one attribute of the current font.
     void setAngle(int tenths);
     void setBold(int bold);
@@ -44,6 +47,7 @@ private:
 
     QString m_text;
     std::optional<FontSettings> m_font;
+    std::optional<int> m_pixelHeight;
     ColourValue m_colour = 0;
 };
 

@@ -21,7 +21,9 @@
 #include <QShortcut>
 #include <QWidget>
 
-#include <cmath>
+#include <algorithm>
+#include <span>
+
 
 namespace ui {
 
@@ -98,10 +100,39 @@ FontSettings fontSettingsOf(const ControlFont &named)
 {
     FontSettings settings;
     settings.bold = named.weight >= 700 ? 1 : 0;
-    // The definition gives pixel heights at the reference resolution of 96 dots per inch.
-    settings.size = int(std::lround(named.pixelHeight * 72.0 / 96.0));
     settings.name = named.face.toString();
     return settings;
+}
+
+// Controls that paint their whole box hide what lies beneath them.
+bool paintsItsWholeBox(ControlKind kind)
+{
+    return kind == ControlKind::Label || kind == ControlKind::PictureBox || kind == ControlKind::EditBox
+           || kind == ControlKind::ListBox;
+}
+
+// The rows at the top of a group box above every opaque control laid over it: its own
+// children and the siblings stacked above it. 0 when nothing covers it.
+int titleRoom(std::span<const ControlRecord> controls, std::size_t box)
+{
+    const ControlRecord &group = controls[box];
+    const QRect area(group.left, group.top, group.width, group.height);
+    int room = 0;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ControlRecord &other = controls[i];
+        if (i == box || !paintsItsWholeBox(other.kind))
+            continue;
+        QRect over(other.left, other.top, other.width, other.height);
+        if (other.parent == group.name)
+            over.translate(area.topLeft());
+        else if (other.parent != group.parent || i > box)
+            continue;
+        if (!over.intersects(area) || over.top() <= area.top())
+            continue;
+        const int rows = over.top() - area.top();
+        room = room == 0 ? rows : std::min(room, rows);
+    }
+    return room;
 }
 
 } // namespace
@@ -171,7 +202,7 @@ bool Window::build(const Bindings &bindings, QString *error)
             caption->setText(control.text.toString());
             caption->setTextColour(control.colour);
             if (control.font)
-                caption->setFontSettings(fontSettingsOf(*control.font));
+                caption->setFontSettingsInPixels(fontSettingsOf(*control.font), control.font->pixelHeight);
             widget = caption;
             break;
         }
@@ -281,6 +312,10 @@ bool Window::build(const Bindings &bindings, QString *error)
         }
         child->setParent(container);
         child->move(control.left, control.top);
+    }
+    for (std::size_t i = 0; i < m_definition.controls.size(); ++i) {
+        if (auto *group = dynamic_cast<GroupBox *>(widget(m_definition.controls[i].name)))
+            group->setTitleRoom(titleRoom(m_definition.controls, i));
     }
     // The first listed lies on top: raise each sibling from the bottom up.
     for (auto it = m_definition.controls.rbegin(); it != m_definition.controls.rend(); ++it) {

@@ -28,7 +28,7 @@ enum class ControlKind {
     DropTarget,
 };
 
-// A control's own font: face, character height in pixels at 96 dots per inch, weight.
+// A control's own font: face, character height in pixels (at any resolution), weight.
 struct ControlFont {
     QStringView face;
     int pixelHeight = 0;

@@ -6,13 +6,20 @@
 #include "ui/text/TextDrawing.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 
 namespace {
@@ -45,24 +52,49 @@ TEST(FontRules, CharacterHeightRoundsHalvesAwayFromZero)
         EXPECT_EQ(ui::characterHeight(c.points, c.dpi), c.pixels) << c.points << " pt at " << c.dpi;
 }
 
+TEST(FontRules, FaceNamesLoseTheFoundryTheListsAdd)
+{
+    const struct {
+        const char *listed;
+        const char *face;
+    } cases[] = {
+        {"Nimbus Sans [urw]", "Nimbus Sans"}, {"Nimbus Sans", "Nimbus Sans"}, {"URW Gothic [UKWN]", "URW Gothic"},
+        {"DejaVu Sans", "DejaVu Sans"},       {"[urw]", "[urw]"},             {"A [b] c", "A [b] c"},
+        {"Odd]", "Odd]"},                     {"", ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(ui::faceWithoutFoundry(QString::fromUtf8(c.listed)), QString::fromUtf8(c.face)) << c.listed;
+}
+
 TEST(FontRules, PrefixMarks)
 {
     const struct {
         const char16_t *written;
         ui::PrefixedText shown;
     } cases[] = {
-        {u"&A", {QStringLiteral("A"), {0}}},
+        {u"&A", {QStringLiteral("A"), {{0, 1}}}},
         {u"&&A", {QStringLiteral("&A"), {}}},
-        {u"a&&&b", {QStringLiteral("a&b"), {2}}},
-        {u"&字&体", {QStringLiteral("字体"), {0, 1}}},
+        {u"a&&&b", {QStringLiteral("a&b"), {{2, 1}}}},
+        {u"&字&体", {QStringLiteral("字体"), {{0, 1}, {1, 1}}}},
         {u"end&", {QStringLiteral("end"), {}}},
         {u"&&&&", {QStringLiteral("&&"), {}}},
         {u"", {QString(), {}}},
+        // A mark takes the whole character after it, however many code units it has.
+        {u"&😀", {QString::fromUtf16(u"😀"), {{0, 2}}}},
+        {u"x&𠀀y", {QString::fromUtf16(u"x𠀀y"), {{1, 2}}}},
+        {u"&e\u0301t", {QString::fromUtf16(u"e\u0301t"), {{0, 2}}}},
+        {u"&👍🏽!", {QString::fromUtf16(u"👍🏽!"), {{0, 4}}}},
+        {u"&&😀", {QString::fromUtf16(u"&😀"), {}}},
+        {u"&\u0301", {QString::fromUtf16(u"\u0301"), {{0, 1}}}},
     };
     for (const auto &c : cases) {
         const ui::PrefixedText shown = ui::resolvePrefixMarks(QStringView(c.written));
         EXPECT_EQ(shown.text, c.shown.text) << QString::fromUtf16(c.written).toStdString();
-        EXPECT_EQ(shown.marked, c.shown.marked) << QString::fromUtf16(c.written).toStdString();
+        ASSERT_EQ(shown.marked.size(), c.shown.marked.size()) << QString::fromUtf16(c.written).toStdString();
+        for (qsizetype i = 0; i < shown.marked.size(); ++i) {
+            EXPECT_EQ(shown.marked[i].start, c.shown.marked[i].start) << QString::fromUtf16(c.written).toStdString();
+            EXPECT_EQ(shown.marked[i].length, c.shown.marked[i].length) << QString::fromUtf16(c.written).toStdString();
+        }
     }
 }
 
@@ -312,6 +344,210 @@ TEST_F(FontsTest, StandardChooserIsPresetAndHandsBackTheChoice)
 
     answerChooser(false);
     EXPECT_FALSE(chooser({start, 0}, &window).has_value());
+}
+
+TEST_F(FontsTest, FoundryIsNotPartOfTheFaceName)
+{
+    ui::FontDialog dialog(&window);
+    ScriptedChooser person;
+    dialog.setChooser(person.chooser());
+    person.answer = pointChoice(QStringLiteral("Nimbus Sans [urw]"), 12, 400);
+    ASSERT_TRUE(dialog.open());
+    EXPECT_EQ(dialog.results().faceName, QStringLiteral("Nimbus Sans"));
+}
+
+// The parts of Qt's chooser inside the font dialog, found as a person finds them on screen.
+struct ShownChooser {
+    QDialog *dialog = nullptr;
+    QFontDialog *fonts = nullptr;
+    QComboBox *writingSystems = nullptr;
+    QListView *families = nullptr;
+    QListView *styles = nullptr;
+    QLineEdit *size = nullptr;
+    QLineEdit *preview = nullptr;
+    ui::ColourPicker *colour = nullptr;
+
+    static ShownChooser find()
+    {
+        ShownChooser shown;
+        shown.dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!shown.dialog)
+            return shown;
+        shown.fonts = shown.dialog->findChild<QFontDialog *>();
+        for (QToolButton *button : shown.dialog->findChildren<QToolButton *>())
+            if (auto *picker = dynamic_cast<ui::ColourPicker *>(button))
+                shown.colour = picker;
+        if (!shown.fonts)
+            return shown;
+        shown.writingSystems = shown.fonts->findChild<QComboBox *>();
+        const QList<QListView *> lists = shown.fonts->findChildren<QListView *>();
+        if (lists.size() == 3) {
+            shown.families = lists[0];
+            shown.styles = lists[1];
+        }
+        for (QLineEdit *edit : shown.fonts->findChildren<QLineEdit *>()) {
+            if (qobject_cast<QGroupBox *>(edit->parentWidget()))
+                shown.preview = edit;
+            else if (!edit->isReadOnly())
+                shown.size = edit;
+        }
+        return shown;
+    }
+
+    bool complete() const
+    {
+        return dialog && fonts && writingSystems && families && styles && size && preview && colour;
+    }
+};
+
+// Runs the steps on the chooser once it is up. A chooser the steps leave open is a failure,
+// and is then cancelled so that the test goes on.
+void withChooser(std::function<void(const ShownChooser &)> steps)
+{
+    QTimer::singleShot(0, [steps] {
+        const ShownChooser shown = ShownChooser::find();
+        if (!shown.complete()) {
+            ADD_FAILURE() << "the chooser's parts were not found";
+            if (shown.dialog)
+                shown.dialog->reject();
+            return;
+        }
+        steps(shown);
+        if (shown.dialog->isVisible()) {
+            ADD_FAILURE() << "the font dialog is still open";
+            shown.dialog->reject();
+        }
+    });
+}
+
+void typeSize(const ShownChooser &shown, const char *points)
+{
+    shown.size->setFocus();
+    shown.size->selectAll();
+    QTest::keyClicks(shown.size, QString::fromLatin1(points));
+}
+
+TEST_F(FontsTest, OneEscapeCancelsAndOneEnterConfirmsFromAnyPartOfTheDialog)
+{
+    window.show();
+    enum Part { FamilyList, StyleList, SizeBox, Preview, ColourButton };
+    const struct {
+        const char *what;
+        Part part;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool confirms;
+    } cases[] = {
+        {"Esc in the family list", FamilyList, Qt::Key_Escape, {}, false},
+        {"Esc in the size box", SizeBox, Qt::Key_Escape, {}, false},
+        {"Esc on the colour button", ColourButton, Qt::Key_Escape, {}, false},
+        {"Enter in the family list", FamilyList, Qt::Key_Return, {}, true},
+        {"Enter in the style list", StyleList, Qt::Key_Return, {}, true},
+        {"Enter in the size box", SizeBox, Qt::Key_Return, {}, true},
+        {"keypad Enter in the size box", SizeBox, Qt::Key_Enter, Qt::KeypadModifier, true},
+        {"Enter in the preview", Preview, Qt::Key_Return, {}, true},
+        {"Enter on the colour button", ColourButton, Qt::Key_Return, {}, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        ui::FontDialog dialog(&window);
+        withChooser([&c](const ShownChooser &shown) {
+            typeSize(shown, "20");
+            QWidget *part = c.part == FamilyList ? static_cast<QWidget *>(shown.families)
+                            : c.part == StyleList ? static_cast<QWidget *>(shown.styles)
+                            : c.part == SizeBox   ? static_cast<QWidget *>(shown.size)
+                            : c.part == Preview   ? static_cast<QWidget *>(shown.preview)
+                                                  : static_cast<QWidget *>(shown.colour);
+            part->setFocus();
+            QTest::keyClick(part, c.key, c.modifiers);
+        });
+        EXPECT_EQ(dialog.open(), c.confirms);
+        if (c.confirms)
+            EXPECT_EQ(dialog.results().size, 20);
+        else
+            EXPECT_EQ(dialog.results(), ui::FontDialogResults{});
+    }
+}
+
+TEST_F(FontsTest, ChooserOpensOnChineseWithAPreviewInTheChosenColour)
+{
+    window.show();
+    ui::FontDialog dialog(&window);
+    withChooser([](const ShownChooser &shown) {
+        EXPECT_EQ(shown.writingSystems->currentText(), QFontDatabase::writingSystemName(QFontDatabase::SimplifiedChinese));
+        EXPECT_EQ(shown.preview->text(), QFontDatabase::writingSystemSample(QFontDatabase::SimplifiedChinese));
+        EXPECT_EQ(shown.preview->palette().color(QPalette::Text), QColor(0, 0, 0));
+        shown.colour->confirmChoice(ui::colourValue(200, 30, 10));
+        EXPECT_EQ(shown.preview->palette().color(QPalette::Text), QColor(200, 30, 10));
+        // Every face listed can show the caption.
+        const QAbstractItemModel *families = shown.families->model();
+        for (int row = 0; row < families->rowCount(); ++row)
+            EXPECT_TRUE(QFontDatabase::writingSystems(families->index(row, 0).data().toString())
+                            .contains(QFontDatabase::SimplifiedChinese));
+        shown.dialog->accept();
+    });
+    ASSERT_TRUE(dialog.open());
+    EXPECT_EQ(dialog.results().colour, ui::colourValue(200, 30, 10));
+}
+
+TEST_F(FontsTest, ChoosingAFamilyKeepsTheStyleShownOrTakesItsNearest)
+{
+    window.show();
+    const QString any = QFontDatabase::writingSystemName(QFontDatabase::Any);
+    const struct {
+        const char *what;
+        const char *startFamily;
+        int startWeight;
+        std::vector<const char *> typed; // family names typed into the list, one after the other
+        const char *style;               // the style shown at the end
+    } cases[] = {
+        {"a regular face to one with slanted styles listed first", "Noto Sans CJK SC", 400, {"DejaVu Sans"}, "Book"},
+        {"a regular face to one with condensed styles listed first", "Noto Sans CJK SC", 400, {"DejaVu Serif"}, "Book"},
+        {"a bold face keeps bold", "Noto Sans CJK SC", 700, {"DejaVu Sans"}, "Bold"},
+        {"a regular face by another name", "Noto Sans CJK SC", 400, {"DejaVu Sans", "Noto Serif CJK JP"}, "Regular"},
+        {"a regular face without Chinese is shown as it is", "DejaVu Sans", 400, {}, "Book"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        bool installed = QFontDatabase::hasFamily(QString::fromLatin1(c.startFamily));
+        for (const char *family : c.typed)
+            installed = installed && QFontDatabase::hasFamily(QString::fromLatin1(family));
+        if (!installed)
+            continue;
+        ui::FontChoice start;
+        start.font = QFont(QString::fromLatin1(c.startFamily));
+        start.font.setPointSize(12);
+        start.font.setWeight(QFont::Weight(c.startWeight));
+        QString shownStyle;
+        withChooser([&](const ShownChooser &shown) {
+            if (!c.typed.empty()) {
+                const int index = shown.writingSystems->findText(any);
+                shown.writingSystems->setCurrentIndex(index);
+                emit shown.writingSystems->activated(index);
+            }
+            shown.families->setFocus();
+            for (std::size_t i = 0; i < c.typed.size(); ++i) {
+                const QString family = QString::fromLatin1(c.typed[i]);
+                // The first typed into the list as a person types; later ones picked as by a click.
+                if (i == 0) {
+                    shown.families->keyboardSearch(family);
+                } else {
+                    const QModelIndexList found = shown.families->model()->match(
+                        shown.families->model()->index(0, 0), Qt::DisplayRole, family, 1, Qt::MatchExactly);
+                    ASSERT_EQ(found.size(), 1);
+                    shown.families->setCurrentIndex(found.first());
+                }
+                EXPECT_EQ(shown.families->currentIndex().data().toString(), family);
+            }
+            shownStyle = shown.styles->currentIndex().data().toString();
+            QTest::keyClick(shown.families, Qt::Key_Return);
+        });
+        const std::optional<ui::FontChoice> chosen = ui::FontDialog::standardChooser()(start, &window);
+        EXPECT_EQ(shownStyle, QString::fromLatin1(c.style));
+        ASSERT_TRUE(chosen.has_value());
+        EXPECT_EQ(chosen->font.style(), QFont::StyleNormal);
+        EXPECT_EQ(chosen->font.weight() >= QFont::Bold, c.startWeight >= 700);
+    }
 }
 
 } // namespace

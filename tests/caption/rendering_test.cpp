@@ -97,6 +97,26 @@ TEST_F(RenderingTest, DoubleAmpersandDrawsOneAndAMarkUnderlines)
     EXPECT_GE(underline, metrics.horizontalAdvance(u'A') / 2);
 }
 
+TEST_F(RenderingTest, AMarkUnderlinesAWholeCharacterBeyondOneCodeUnit)
+{
+    const char16_t *characters[] = {u"😀", u"𠀀", u"e\u0301", u"👍🏽"};
+    const QFontMetrics metrics(caption().screenFont());
+    const int baseline = metrics.ascent();
+    for (const char16_t *character : characters) {
+        const QString text = QString::fromUtf16(character);
+        SCOPED_TRACE(text.toStdString());
+        caption().setText(text);
+        const QImage plain = shownCaption();
+        caption().setText(QStringLiteral("&") + text);
+        const QImage marked = shownCaption();
+        // One character, drawn as without the mark, with a line under it.
+        EXPECT_TRUE(plain.copy(0, 0, plain.width(), baseline) == marked.copy(0, 0, marked.width(), baseline));
+        const QRect below(0, baseline, plain.width(), plain.height() - baseline);
+        EXPECT_GE(countOtherThan(marked, below, kPicture) - countOtherThan(plain, below, kPicture),
+                  metrics.horizontalAdvance(text) / 2);
+    }
+}
+
 TEST_F(RenderingTest, LongChineseCaptionWrapsBetweenCharactersInsideTheBox)
 {
     caption().setWidth(100);

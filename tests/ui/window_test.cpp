@@ -1,3 +1,4 @@
+#include "PanelTitle.h"
 #include "RecordingWindow.h"
 
 #include "ui/Buttons.h"
@@ -246,6 +247,40 @@ TEST_F(WindowTest, InitialTextsAndStates)
     EXPECT_FALSE(w.pictureBox(u"图片框1").hasPicture());
     EXPECT_EQ(w.pictureBox(u"图片框1").displayMode(), ui::DisplayMode::Natural);
     EXPECT_EQ(w.fontDialog(u"通用对话框1").results(), ui::FontDialogResults{});
+}
+
+TEST_F(WindowTest, PanelCaptionShowsWholeAbovePictureAreaOnSilver)
+{
+    ui::GroupBox &panel = w.groupBox(u"分组框3");
+    const QWidget &area = w.pictureBox(u"图片框1");
+    const int room = area.y() - panel.y();
+    EXPECT_EQ(panel.titleRoom(), room);
+    const QRect ink = titleInk(panel);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GE(ink.top(), 0);
+    EXPECT_LT(ink.bottom(), room);
+    EXPECT_GE(ink.height(), 10);
+    EXPECT_LE(ink.right(), panel.width() - 1);
+
+    // As the window shows it, the caption's rows are the panel's own: nothing covers them.
+    const QImage alone = panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown = w.mainWidget().grab(panel.geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_TRUE(alone.copy(0, 0, alone.width(), room) == shown.copy(0, 0, shown.width(), room));
+    // Silver inside the frame too: beside the picture area and below it.
+    const QColor silver(0xC0, 0xC0, 0xC0);
+    for (const QPoint at : {QPoint(3, 200), QPoint(panel.width() - 5, 200), QPoint(200, panel.height() - 3)})
+        EXPECT_EQ(shown.pixelColor(at), silver) << at.x() << "," << at.y();
+}
+
+TEST_F(WindowTest, OtherGroupBoxCaptionsKeepTheirPlace)
+{
+    // Only the panel has a control close under its caption.
+    for (const char16_t *name : {u"分组框1", u"分组框2", u"分组框4"}) {
+        ui::GroupBox &box = w.groupBox(QString::fromUtf16(name));
+        const QRect ink = titleInk(box);
+        ASSERT_FALSE(ink.isEmpty()) << QString::fromUtf16(name).toStdString();
+        EXPECT_LT(ink.bottom(), box.titleRoom()) << QString::fromUtf16(name).toStdString();
+    }
 }
 
 TEST(WindowLoading, RefusesBindingsTheDefinitionDoesNotName)

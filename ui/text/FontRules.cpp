@@ -58,6 +58,18 @@ QString faceForNameWrite(const std::optional<QString> &name)
     return *name;
 }
 
+QString faceWithoutFoundry(const QString &family)
+{
+    const QString trimmed = family.trimmed();
+    if (!trimmed.endsWith(u']'))
+        return family;
+    const qsizetype open = trimmed.lastIndexOf(u'[');
+    if (open <= 0 || trimmed.indexOf(u']', open) != trimmed.size() - 1)
+        return family;
+    const QString face = trimmed.left(open).trimmed();
+    return face.isEmpty() ? family : face;
+}
+
 FontSettings fontSettingsOf(const QFont &font, int dotsPerInch)
 {
     FontSettings settings;

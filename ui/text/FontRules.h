@@ -37,6 +37,10 @@ QString faceForFontWrite(const std::optional<QString> &name);
 // The face a name-only write keeps: 1 to 31 bytes, else the substitute.
 QString faceForNameWrite(const std::optional<QString> &name);
 
+// A family name as the font lists show it, without the foundry they add when two foundries
+// make a family of the same name: "Nimbus Sans [urw]" is the face "Nimbus Sans".
+QString faceWithoutFoundry(const QString &family);
+
 // The attributes that describe a screen font, for a label that has none of its own yet.
 FontSettings fontSettingsOf(const QFont &font, int dotsPerInch);
 

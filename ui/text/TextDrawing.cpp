@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QTextBoundaryFinder>
 #include <QTextLayout>
 
 namespace ui {
@@ -18,24 +19,42 @@ QString withLineBreaks(const QString &text, bool wrapping)
     return lines;
 }
 
+// Code units of the grapheme cluster that starts the text.
+qsizetype firstClusterLength(QStringView text)
+{
+    QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, text.data(), text.size());
+    const qsizetype end = clusters.toNextBoundary();
+    return end > 0 ? end : 1;
+}
+
 } // namespace
 
 PrefixedText resolvePrefixMarks(QStringView text)
 {
     PrefixedText shown;
     shown.text.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'&') {
-            ++i;
-            if (i == text.size())
-                break; // a mark with nothing after it shows nothing
-            if (text[i] != u'&')
-                shown.marked.append(int(shown.text.size()));
+    qsizetype i = 0;
+    while (i < text.size()) {
+        if (text[i] != u'&') {
+            shown.text.append(text[i++]);
+            continue;
         }
-        shown.text.append(text[i]);
+        ++i;
+        if (i == text.size())
+            break; // a mark with nothing after it shows nothing
+        if (text[i] == u'&') {
+            shown.text.append(text[i++]);
+            continue;
+        }
+        // Measured from the mark's end, so the mark never joins the cluster it precedes.
+        const qsizetype length = firstClusterLength(text.mid(i));
+        shown.marked.append({int(shown.text.size()), int(length)});
+        shown.text.append(text.mid(i, length));
+        i += length;
     }
     return shown;
 }
+
 
 void drawControlText(QPainter &painter, const QRect &box, const TextBoxStyle &style, const QString &text)
 {
@@ -48,8 +67,8 @@ void drawControlText(QPainter &painter, const QRect &box, const TextBoxStyle &st
     option.setWrapMode(style.wordWrap ? QTextOption::WordWrap : QTextOption::NoWrap);
     layout.setTextOption(option);
     QList<QTextLayout::FormatRange> marks;
-    for (const int at : shown.marked) {
-        QTextLayout::FormatRange range{at, 1, {}};
+    for (const TextSpan &mark : shown.marked) {
+        QTextLayout::FormatRange range{mark.start, mark.length, {}};
         range.format.setFontUnderline(true);
         marks.append(range);
     }

@@ -10,10 +10,20 @@ class QPainter;
 
 namespace ui {
 
-// Text with its prefix marks resolved: "&x" shows x underlined, "&&" shows one "&".
+// A run of UTF-16 code units in a text.
+struct TextSpan {
+    int start = 0;
+    int length = 0;
+
+    bool operator==(const TextSpan &) const = default;
+};
+
+// Text with its prefix marks resolved: "&x" shows x underlined, "&&" shows one "&". The
+// character after a mark is a whole grapheme cluster: a surrogate pair, a letter with its
+// combining marks or an emoji sequence is underlined as one.
 struct PrefixedText {
     QString text;
-    QList<int> marked; // positions in text of the underlined characters
+    QList<TextSpan> marked; // the underlined characters in text
 
     bool operator==(const PrefixedText &) const = default;
 };
