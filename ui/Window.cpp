@@ -24,7 +24,6 @@
 #include <algorithm>
 #include <span>
 
-
 namespace ui {
 
 // Examines every pointer message of the main window and its controls before

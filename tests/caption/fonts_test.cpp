@@ -58,9 +58,14 @@ TEST(FontRules, FaceNamesLoseTheFoundryTheListsAdd)
         const char *listed;
         const char *face;
     } cases[] = {
-        {"Nimbus Sans [urw]", "Nimbus Sans"}, {"Nimbus Sans", "Nimbus Sans"}, {"URW Gothic [UKWN]", "URW Gothic"},
-        {"DejaVu Sans", "DejaVu Sans"},       {"[urw]", "[urw]"},             {"A [b] c", "A [b] c"},
-        {"Odd]", "Odd]"},                     {"", ""},
+        {"Nimbus Sans [urw]", "Nimbus Sans"},
+        {"Nimbus Sans", "Nimbus Sans"},
+        {"URW Gothic [UKWN]", "URW Gothic"},
+        {"DejaVu Sans", "DejaVu Sans"},
+        {"[urw]", "[urw]"},
+        {"A [b] c", "A [b] c"},
+        {"Odd]", "Odd]"},
+        {"", ""},
     };
     for (const auto &c : cases)
         EXPECT_EQ(ui::faceWithoutFoundry(QString::fromUtf8(c.listed)), QString::fromUtf8(c.face)) << c.listed;
@@ -453,7 +458,7 @@ TEST_F(FontsTest, OneEscapeCancelsAndOneEnterConfirmsFromAnyPartOfTheDialog)
         ui::FontDialog dialog(&window);
         withChooser([&c](const ShownChooser &shown) {
             typeSize(shown, "20");
-            QWidget *part = c.part == FamilyList ? static_cast<QWidget *>(shown.families)
+            QWidget *part = c.part == FamilyList  ? static_cast<QWidget *>(shown.families)
                             : c.part == StyleList ? static_cast<QWidget *>(shown.styles)
                             : c.part == SizeBox   ? static_cast<QWidget *>(shown.size)
                             : c.part == Preview   ? static_cast<QWidget *>(shown.preview)
@@ -474,7 +479,8 @@ TEST_F(FontsTest, ChooserOpensOnChineseWithAPreviewInTheChosenColour)
     window.show();
     ui::FontDialog dialog(&window);
     withChooser([](const ShownChooser &shown) {
-        EXPECT_EQ(shown.writingSystems->currentText(), QFontDatabase::writingSystemName(QFontDatabase::SimplifiedChinese));
+        EXPECT_EQ(shown.writingSystems->currentText(),
+                  QFontDatabase::writingSystemName(QFontDatabase::SimplifiedChinese));
         EXPECT_EQ(shown.preview->text(), QFontDatabase::writingSystemSample(QFontDatabase::SimplifiedChinese));
         EXPECT_EQ(shown.preview->palette().color(QPalette::Text), QColor(0, 0, 0));
         shown.colour->confirmChoice(ui::colourValue(200, 30, 10));

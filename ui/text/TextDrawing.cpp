@@ -55,7 +55,6 @@ PrefixedText resolvePrefixMarks(QStringView text)
     return shown;
 }
 
-
 void drawControlText(QPainter &painter, const QRect &box, const TextBoxStyle &style, const QString &text)
 {
     const PrefixedText shown = resolvePrefixMarks(withLineBreaks(text, style.wordWrap));
