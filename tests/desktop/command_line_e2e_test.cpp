@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <ostream>
 
@@ -140,7 +139,7 @@ TEST(EndingEndToEnd, TermSignalEndsTheEditorAsItsCloseButtonWould)
 {
     e2e::EditorProcess editor;
     ASSERT_TRUE(editor.started()) << editor.process().readAllStandardError().toStdString();
-    ASSERT_EQ(::kill(pid_t(editor.process().processId()), SIGTERM), 0);
+    editor.process().terminate(); // SIGTERM
     EXPECT_EQ(editor.waitForExit(), 0);
     EXPECT_EQ(editor.process().exitStatus(), QProcess::NormalExit);
 }
